@@ -1,0 +1,63 @@
+// The host's display framework: display positions per vessel, the module's
+// display objects on them, keys, buttons, input boxes and recorded pages.
+#ifndef HOST_DISPLAYS_H
+#define HOST_DISPLAYS_H
+
+#include "Orbitersdk.h"
+
+#include <string>
+#include <vector>
+
+class Vessel;
+
+namespace host {
+
+// One drawing call recorded on a display page.
+struct DrawCall {
+    enum Kind { Text, Rect } kind = Text;
+    int x = 0, y = 0;          // text position
+    std::string text;          // code page 1252 bytes
+    int font = 0;              // default font index selected (-1: none)
+    COLORREF colour = 0;       // text colour
+    int left = 0, top = 0, right = 0, bottom = 0;
+    bool filled = false;       // false: drawn with the null brush
+    COLORREF fill = 0;         // brush colour when filled
+    COLORREF pen = 0;          // border colour
+};
+
+struct Page {
+    std::string vesselName;
+    int position = 0;
+    DWORD width = 0, height = 0;
+    std::vector<DrawCall> calls;
+};
+
+struct ButtonInfo {
+    int index;
+    std::string label;
+    std::string menuText;
+    char key;
+};
+
+// Each returns false and sets *error when the display cannot do it
+// (no such mode registered, display not open, ...).
+bool OpenDisplay(Vessel *v, int position, DWORD width, DWORD height, std::string *error);
+bool CloseDisplay(Vessel *v, int position, std::string *error);
+bool SendKey(Vessel *v, int position, DWORD key, bool *consumed, std::string *error);
+bool SendButton(Vessel *v, int position, int button, int event, bool *consumed,
+                std::string *error);
+bool DrawPage(Vessel *v, int position, Page *page, std::string *error);
+bool ListButtons(Vessel *v, int position, std::vector<ButtonInfo> *buttons, std::string *error);
+void CloseAllDisplays();
+
+bool InputBoxOpen();
+// Confirms the open box with text; false when no box is open.
+bool AnswerInputBox(const std::string &text, std::string *error);
+bool CancelInputBox(std::string *error);
+
+// Renders a recorded page to a PNG file.
+bool WritePagePng(const Page &page, const std::string &path, std::string *error);
+
+} // namespace host
+
+#endif

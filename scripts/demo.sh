@@ -1,0 +1,8 @@
+#!/usr/bin/env bash
+# Builds the host and the module and flies the demo scenario.
+# Pictures of the page go to out/demo/, the simulator folder to out/demo-root/.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/build.sh
+rm -rf out/demo-root && mkdir -p out/demo-root out/demo
+build/tarsel-sim --root out/demo-root --out out/demo scenarios/demo.scn

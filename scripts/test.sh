@@ -1,0 +1,13 @@
+#!/usr/bin/env bash
+# Builds everything and runs the whole test suite (unit tests and scenarios).
+# With --sanitize: the same, built with AddressSanitizer and UndefinedBehaviorSanitizer.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+if [ "${1:-}" = "--sanitize" ]; then
+    export BUILD_DIR=build-sanitize
+    bash scripts/build.sh -DTARSEL_SANITIZE=ON -DTARSEL_BENCH=OFF
+else
+    export BUILD_DIR=build
+    bash scripts/build.sh
+fi
+ctest --test-dir "$BUILD_DIR" --output-on-failure -j"$(nproc)"

@@ -1,0 +1,86 @@
+// One vessel's drive: capacitor cells, range table, fuel source and the jump
+// sequence with its effects.
+#ifndef TARSEL_DRIVE_UNIT_H
+#define TARSEL_DRIVE_UNIT_H
+
+#include "Orbitersdk.h"
+#include "module/module_state.h"
+
+#include <cstdint>
+
+enum DriveState : uint8_t { Idle = 0, Charging, Accelerate, Hold, Flash, Decelerate };
+
+struct DriveParams {
+    VESSEL *vessel;
+    SavedAperture *savedAperture;
+    int32_t cellCount;
+    int32_t soundId;
+    const int32_t *soundSlots; // four: charge loop, engage, jump, end of flash
+    double jumpVelocity;
+    double *rangeTable; // cellCount entries; ownership passes to the drive
+    double flashOffset;
+    double cellReloadTime;
+    double cellCapacity;
+};
+
+class DriveUnit {
+public:
+    explicit DriveUnit(DriveParams params);
+    ~DriveUnit();
+    DriveUnit(const DriveUnit &) = delete;
+    DriveUnit &operator=(const DriveUnit &) = delete;
+
+    void SetFuelIndex(uint32_t index) { fuelIndex = index; }
+    uint32_t GetFuelIndex() const { return fuelIndex; }
+    int32_t GetCellCount() const { return cellCount; }
+    int32_t GetCellIndex() const { return cellIndex; }
+    double GetCellCharge() const { return cellCharge; }
+    double GetRange(int32_t i) const { return rangeTable[i]; }
+    int32_t GetSoundId() const { return soundId; }
+    bool IsJumping() const { return state > Charging; }
+    DriveState GetState() const { return state; }
+    // False once the host no longer lists the drive's vessel.
+    bool VesselAlive() const;
+
+    bool StartCharge();
+    bool CanEngage() const;
+    bool Engage();
+    void FollowFleetJump(VESSEL *leader, double fleetRange);
+    void RemoveDockedStack(VESSEL *v, OBJHANDLE from);
+    void Step(double simt, double simdt);
+
+    // Fields in the drive's documented order; public for the tests and the page.
+    VESSEL *vessel;
+    VESSEL *departFlash = nullptr;
+    VESSEL *arriveFlash = nullptr;
+    OBJHANDLE vesselHandle;
+    OBJHANDLE departFlashHandle = nullptr;
+    OBJHANDLE arriveFlashHandle = nullptr;
+    OBJHANDLE referenceBody;
+    VECTOR3 jumpVelocityVector;
+    VECTOR3 engageRelVel;
+    VECTOR3 destination;
+    VECTOR3 beaconPos;
+    VECTOR3 beaconColour;
+    int32_t soundSlots[4];
+    uint32_t fuelIndex;
+    int32_t soundId;
+    int32_t cellCount;
+    int32_t cellIndex;
+    DriveState state;
+    double phaseStart;
+    double jumpVelocity;
+    double *rangeTable;
+    double flashOffset;
+    double cellReloadTime;
+    double cellCapacity;
+    double cellCharge;
+    SavedAperture *savedAperture;
+    BEACONLIGHTSPEC beacon;
+};
+
+// The fleet command: the leader engages, then every ready drive within
+// FleetRange follows.
+void FleetJump(VESSEL *leader, DriveUnit *drive, int32_t soundId);
+
+#endif
