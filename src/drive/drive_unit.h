@@ -39,7 +39,8 @@ public:
     int32_t GetSoundId() const { return soundId; }
     bool IsJumping() const { return state > Charging; }
     DriveState GetState() const { return state; }
-    // False once the host no longer lists the drive's vessel.
+    // False once the host no longer lists the drive's vessel; such a drive
+    // is skipped by every operation and must not be read through `vessel`.
     bool VesselAlive() const;
 
     bool StartCharge();
@@ -60,7 +61,7 @@ public:
     VECTOR3 jumpVelocityVector;
     VECTOR3 engageRelVel;
     VECTOR3 destination;
-    VECTOR3 beaconPos;
+    VECTOR3 beaconPos{};
     VECTOR3 beaconColour;
     int32_t soundSlots[4];
     uint32_t fuelIndex;
@@ -77,6 +78,19 @@ public:
     double cellCharge;
     SavedAperture *savedAperture;
     BEACONLIGHTSPEC beacon;
+
+private:
+    void ChargeStep(double simdt);
+    void RestoreSavedAperture(OBJHANDLE cameraTarget);
+    // Each phase returns the camera aperture for this step (rad).
+    double StepJumpPhase(double simt, double simdt);
+    double StepAccelerate(double simt, double simdt, double t);
+    double StepHold(double simt, double t);
+    double StepFlash(double simt, double t);
+    double StepDecelerate(double simdt, double t);
+    void Jump(double simt);
+    void DeleteFlashObjects();
+    void AbandonVessel();
 };
 
 // The fleet command: the leader engages, then every ready drive within

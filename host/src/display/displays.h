@@ -15,14 +15,15 @@ namespace host {
 // One drawing call recorded on a display page.
 struct DrawCall {
     enum Kind { Text, Rect } kind = Text;
-    int x = 0, y = 0;          // text position
-    std::string text;          // code page 1252 bytes
-    int font = 0;              // default font index selected (-1: none)
-    COLORREF colour = 0;       // text colour
+    int x = 0, y = 0;    // text position
+    std::string text;    // code page 1252 bytes
+    int font = 0;        // default font index selected (-1: none)
+    COLORREF colour = 0; // text colour
     int left = 0, top = 0, right = 0, bottom = 0;
-    bool filled = false;       // false: drawn with the null brush
-    COLORREF fill = 0;         // brush colour when filled
-    COLORREF pen = 0;          // border colour
+    bool filled = false;  // false: drawn with the null brush
+    COLORREF fill = 0;    // brush colour when filled
+    bool outlined = true; // false: drawn with the null pen
+    COLORREF pen = 0;     // border colour when outlined
 };
 
 struct Page {
@@ -36,28 +37,43 @@ struct ButtonInfo {
     int index;
     std::string label;
     std::string menuText;
-    char key;
+    char key; // 0: none
 };
+
+// Buttons of every display, 0 to 11.
+constexpr int kButtonCount = 12;
 
 // Each returns false and sets *error when the display cannot do it
 // (no such mode registered, display not open, ...).
 bool OpenDisplay(Vessel *v, int position, DWORD width, DWORD height, std::string *error);
 bool CloseDisplay(Vessel *v, int position, std::string *error);
 bool SendKey(Vessel *v, int position, DWORD key, bool *consumed, std::string *error);
-bool SendButton(Vessel *v, int position, int button, int event, bool *consumed,
-                std::string *error);
+bool SendButton(Vessel *v, int position, int button, int event, bool *consumed, std::string *error);
 bool DrawPage(Vessel *v, int position, Page *page, std::string *error);
 bool ListButtons(Vessel *v, int position, std::vector<ButtonInfo> *buttons, std::string *error);
+// Closes every display and cancels an open input box: the end of a run.
 void CloseAllDisplays();
+// Closes the displays of a vessel that is about to be removed from the world.
+void CloseDisplaysOf(Vessel *v);
+// The module's display object on that place, or null (tests).
+MFD *DisplayObject(Vessel *v, int position);
+// How often that display asked to be redrawn since it opened.
+int RedrawRequests(Vessel *v, int position);
 
 bool InputBoxOpen();
 // Confirms the open box with text; false when no box is open.
 bool AnswerInputBox(const std::string &text, std::string *error);
 bool CancelInputBox(std::string *error);
+std::string InputBoxTitle(); // empty when none is open
+void CancelOpenInputBoxAtRunEnd();
 
 // Renders a recorded page to a PNG file.
 bool WritePagePng(const Page &page, const std::string &path, std::string *error);
 
 } // namespace host
+
+// The printed forms of pages and buttons (PRINT PAGE, PRINT BUTTONS) and the
+// line check EXPECT LINE.
+#include "display/page_listing.h"
 
 #endif

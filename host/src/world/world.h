@@ -1,7 +1,8 @@
 // The simulated world of the headless host: bodies, vessels, clock, camera.
 // OBJHANDLE values given to modules are pointers to SimObject; objects are
 // never freed while the host runs (deleted ones move to a graveyard), so a
-// handle of a deleted object never comes back as the handle of a new one.
+// handle of a deleted object never comes back as the handle of a new one and
+// reading through it stays safe.
 #ifndef HOST_WORLD_H
 #define HOST_WORLD_H
 
@@ -9,6 +10,7 @@
 
 #include <memory>
 #include <string>
+#include <unordered_set>
 #include <vector>
 
 class Vessel;
@@ -27,7 +29,7 @@ struct SimObject {
 };
 
 struct Body : SimObject {
-    VECTOR3 startPos{}; // position at simulation time 0... moved at constant velocity
+    VECTOR3 startPos{}; // position at the start time of the run
 };
 
 struct Tank {
@@ -40,15 +42,21 @@ struct DockPort {
     int otherPort = -1;
 };
 
+VECTOR3 Vec(double x, double y, double z);
 VECTOR3 Add(const VECTOR3 &a, const VECTOR3 &b);
 VECTOR3 Sub(const VECTOR3 &a, const VECTOR3 &b);
 VECTOR3 Scale(const VECTOR3 &a, double s);
+double Dot(const VECTOR3 &a, const VECTOR3 &b);
 double Length(const VECTOR3 &a);
 VECTOR3 Cross(const VECTOR3 &a, const VECTOR3 &b);
 VECTOR3 MulMatrix(const MATRIX3 &m, const VECTOR3 &v);
-// Rotation from forward (+z) and up (+y) axes; up is made square to forward.
+MATRIX3 IdentityMatrix();
+// Rotation (vessel frame -> global frame) whose +z axis is forward and whose
+// +y axis is up made square to forward; a zero or parallel up picks any
+// square axis, a zero forward gives the identity.
 MATRIX3 RotationFromAxes(const VECTOR3 &forward, const VECTOR3 &up);
-// Euler angles of the simulator's convention and back.
+// Euler angles of the simulator's convention and back:
+// alpha = atan2(R23, R33), beta = -asin(R13), gamma = atan2(R12, R11).
 VECTOR3 EulerFromRotation(const MATRIX3 &r);
 MATRIX3 RotationFromEuler(const VECTOR3 &arot);
 
@@ -57,27 +65,32 @@ MATRIX3 RotationFromEuler(const VECTOR3 &arot);
 class Vessel : public host::SimObject {
 public:
     Vessel();
-    MATRIX3 rot{};                 // vessel frame -> global frame
-    std::vector<host::Tank> tanks; // PROPELLANT_HANDLE = &tanks[i]
-    std::vector<host::DockPort> ports;
+    MATRIX3 rot{};                     // vessel frame -> global frame
+    std::vector<host::Tank> tanks;     // PROPELLANT_HANDLE = &tanks[i]; fixed once flown
+    std::vector<host::DockPort> ports; // DOCKHANDLE = &ports[i]; fixed once flown
     VECTOR3 cameraOffset{};
     std::vector<BEACONLIGHTSPEC *> beacons; // caller-owned records
     double visLimit = -1.0, spotLimit = -1.0;
     int status = 0; // 0 flying, 1 landed
     bool deletePending = false;
-    VESSEL iface; // the interface given to modules
+    OBJHANDLE cameraFallback = nullptr; // where the camera goes when this vessel is removed
+    VESSEL iface{nullptr};              // the interface given to modules; bound by AddVessel
     double TotalMass() const;
     bool Docked() const;
 };
 
 namespace host {
 
+inline OBJHANDLE Handle(SimObject *o) {
+    return static_cast<void *>(o);
+}
+
 // Everything the host simulates. One instance, reachable through World().
 class WorldState {
 public:
-    // Object list order: bodies first (in their order), then vessels.
+    // Object list order: bodies first (in their order), then vessels in creation order.
     std::vector<SimObject *> objects;
-    std::vector<Body *> bodies;
+    std::vector<Body *> bodies; // gravitational bodies by index
 
     double startTime = 0.0;
     double stepLength = 0.1;
@@ -85,34 +98,50 @@ public:
     double simTime = 0.0; // startTime + stepCount * stepLength, computed
     bool gravity = false;
 
+    static constexpr double kDefaultAperture = 20.0 * 3.14159265358979323846 / 180.0; // rad
     OBJHANDLE cameraTarget = nullptr;
-    double cameraAperture = 0.0; // rad
+    double cameraAperture = kDefaultAperture; // rad
 
     Body *AddBody(const std::string &name, double mass, double size, VECTOR3 pos, VECTOR3 vel);
+    // Appends a vessel (empty mass 0, no tanks or ports) and logs its creation.
     Vessel *AddVessel(const std::string &name, const std::string &className);
-    SimObject *FindByName(const std::string &name) const; // case-insensitive
-    bool IsLiveVessel(const void *h) const;
+    SimObject *FindByName(const std::string &name) const; // case-insensitive, first match
+
+    // Any handle the host ever gave out (live, or deleted and in the graveyard) resolves;
+    // anything else gives null.
+    SimObject *FromHandle(const void *h) const;
+    Vessel *VesselFromHandle(const void *h) const;
     bool IsLiveObject(const void *h) const;
-    int IndexOf(const SimObject *o) const; // -1 when absent
+    bool IsLiveVessel(const void *h) const; // still in the object list, deletion pending or not
+    int IndexOf(const SimObject *o) const;  // -1 when absent
 
     // Deletion as the simulator does it: marked now, removed (ports undocked
-    // first) by FlushDeletions at the end of the step.
-    bool RequestDelete(Vessel *v);
+    // first) by FlushDeletions at the end of the step. A second request for a
+    // vessel already marked, or for one not live, is refused (false).
+    bool RequestDelete(Vessel *v, OBJHANDLE cameraFallback = nullptr);
     void FlushDeletions();
 
-    void Dock(Vessel *a, int portA, Vessel *b, int portB);
-    void Undock(Vessel *a, int port);
+    // False when a port index is out of range, a port is taken, or a == b.
+    bool Dock(Vessel *a, int portA, Vessel *b, int portB);
+    bool Undock(Vessel *a, int port); // false when out of range or free
 
-    // Moves bodies (constant velocity, from their start positions) and
-    // vessels (velocity, plus gravity of every body when enabled) over one step.
+    // Moves every object over one step of dt seconds (see world.cpp).
     void MoveObjects(double dt);
-    void SetCameraAperture(double rad); // clamped to 0.1..80 degrees, logged when it changes
+    // Clamped to 0.1..80 degrees; logged when the value changes; NaN is ignored.
+    void SetCameraAperture(double rad);
 
-    void Reset(); // empties the world for a new run (objects go to the graveyard)
+    // Empties the world for a new run (objects go to the graveyard) and
+    // restores the clock and camera defaults.
+    void Reset();
 
 private:
+    void Remove(Vessel *v);
+    OBJHANDLE CameraReplacement(const Vessel *leaving) const;
+
     std::vector<std::unique_ptr<SimObject>> owned_;
     std::vector<std::unique_ptr<SimObject>> graveyard_;
+    std::unordered_set<const void *> known_;
+    std::vector<Vessel *> pendingDeletes_; // in request order
 };
 
 WorldState &World();

@@ -1,0 +1,238 @@
+// The open displays of every vessel, and what the pilot does with them.
+#include "display/default_styles.h"
+#include "display/displays.h"
+#include "display/mfd_host.h"
+#include "display/mode_registry.h"
+
+#include "world/transcript.h"
+#include "world/world.h"
+
+#include <cstring>
+#include <memory>
+
+namespace host {
+namespace {
+
+constexpr DWORD kMaxDisplaySide = 4096;
+// Labels and menu lines are copied at most this long.
+constexpr size_t kMaxButtonText = 64;
+
+std::vector<std::unique_ptr<MFDHost>> &OpenDisplays() {
+    static std::vector<std::unique_ptr<MFDHost>> displays;
+    return displays;
+}
+
+MFDHost *Find(const Vessel *v, int position) {
+    for (const auto &d : OpenDisplays())
+        if (d->vessel == v && d->position == position)
+            return d.get();
+    return nullptr;
+}
+
+// The simulator's order: store the status, tell the mode, delete the object.
+void Shut(MFDHost *d) {
+    std::string name = d->Describe();
+    if (MFD *mfd = d->display) {
+        mfd->StoreStatus();
+        d->msgproc(OAPI_MSG_MFD_CLOSED, static_cast<UINT>(d->position), 0, 0);
+        d->Detach();
+        delete mfd;
+    }
+    auto &all = OpenDisplays();
+    for (auto it = all.begin(); it != all.end(); ++it) {
+        if (it->get() == d) {
+            all.erase(it);
+            break;
+        }
+    }
+    Event("display %s closed", name.c_str());
+}
+
+void CloseDisplaysOfDeadVessels() {
+    auto &all = OpenDisplays();
+    for (size_t i = 0; i < all.size();) {
+        if (!World().IsLiveVessel(all[i]->vessel))
+            Shut(all[i].get());
+        else
+            ++i;
+    }
+}
+
+bool Fail(std::string *error, const std::string &message) {
+    if (error)
+        *error = message;
+    return false;
+}
+
+// The open display at that place, or null with *error set.
+MFDHost *Reach(Vessel *v, int position, std::string *error) {
+    CloseDisplaysOfDeadVessels();
+    if (!v || !World().IsLiveVessel(v)) {
+        Fail(error, "no such vessel");
+        return nullptr;
+    }
+    MFDHost *d = Find(v, position);
+    if (!d || !d->display) {
+        Fail(error, "display " + v->name + " " + std::to_string(position) + " is not open");
+        return nullptr;
+    }
+    return d;
+}
+
+std::string CopyText(const char *text) {
+    return text ? std::string(text, strnlen(text, kMaxButtonText)) : std::string();
+}
+
+} // namespace
+
+bool OpenDisplay(Vessel *v, int position, DWORD width, DWORD height, std::string *error) {
+    CloseDisplaysOfDeadVessels();
+    if (!v || !World().IsLiveVessel(v))
+        return Fail(error, "no such vessel");
+    if (position < 0 || position >= MAXMFD)
+        return Fail(error, "display position must be 0 to " + std::to_string(MAXMFD - 1));
+    if (width < 1 || height < 1 || width > kMaxDisplaySide || height > kMaxDisplaySide)
+        return Fail(error, "display size must be 1 to " + std::to_string(kMaxDisplaySide) +
+                               " pixels a side");
+    const RegisteredMode *mode = FirstMode();
+    if (!mode)
+        return Fail(error, "no display mode is registered");
+    // Selecting a mode replaces whatever the display showed.
+    if (MFDHost *old = Find(v, position))
+        Shut(old);
+
+    auto d = std::make_unique<MFDHost>();
+    d->vessel = v;
+    d->position = position;
+    d->width = width;
+    d->height = height;
+    d->modeId = mode->id;
+    d->modeName = mode->name;
+    d->msgproc = mode->msgproc;
+
+    // The host knows no extended open record; it offers the same values in
+    // the extended message first and falls back to the plain one.
+    UINT pos = static_cast<UINT>(position);
+    WPARAM size = MAKEWPARAM(width, height);
+    LPARAM vessel = reinterpret_cast<LPARAM>(&v->iface);
+    OAPI_MSGTYPE made = d->msgproc(OAPI_MSG_MFD_OPENEDEX, pos, size, vessel);
+    if (!made)
+        made = d->msgproc(OAPI_MSG_MFD_OPENED, pos, size, vessel);
+    if (!made) {
+        Event("display %s: mode \"%s\" made no display", d->Describe().c_str(),
+              d->modeName.c_str());
+        return Fail(error, "mode \"" + d->modeName + "\" made no display");
+    }
+    MFD *mfd = reinterpret_cast<MFD *>(made);
+    d->Attach(mfd);
+    MFDHost *opened = d.get();
+    OpenDisplays().push_back(std::move(d));
+    Event("display %s opened: mode \"%s\" %ux%u", opened->Describe().c_str(),
+          opened->modeName.c_str(), static_cast<unsigned>(width), static_cast<unsigned>(height));
+    mfd->RecallStatus();
+    return true;
+}
+
+bool CloseDisplay(Vessel *v, int position, std::string *error) {
+    MFDHost *d = Reach(v, position, error);
+    if (!d)
+        return false;
+    Shut(d);
+    return true;
+}
+
+void CloseDisplaysOf(Vessel *v) {
+    auto &all = OpenDisplays();
+    for (size_t i = 0; i < all.size();) {
+        if (all[i]->vessel == v)
+            Shut(all[i].get());
+        else
+            ++i;
+    }
+}
+
+void CloseAllDisplays() {
+    while (!OpenDisplays().empty())
+        Shut(OpenDisplays().back().get());
+    CancelOpenInputBoxAtRunEnd();
+}
+
+bool SendKey(Vessel *v, int position, DWORD key, bool *consumed, std::string *error) {
+    MFDHost *d = Reach(v, position, error);
+    if (!d)
+        return false;
+    std::string name = d->Describe();
+    Event("key 0x%02X on display %s", static_cast<unsigned>(key), name.c_str());
+    bool used = d->display->ConsumeKeyBuffered(key);
+    Event("key 0x%02X on display %s: %s", static_cast<unsigned>(key), name.c_str(),
+          used ? "consumed" : "not consumed");
+    if (consumed)
+        *consumed = used;
+    return true;
+}
+
+bool SendButton(Vessel *v, int position, int button, int event, bool *consumed,
+                std::string *error) {
+    MFDHost *d = Reach(v, position, error);
+    if (!d)
+        return false;
+    std::string name = d->Describe();
+    Event("button %d event 0x%02X on display %s", button, static_cast<unsigned>(event),
+          name.c_str());
+    bool used = d->display->ConsumeButton(button, event);
+    Event("button %d event 0x%02X on display %s: %s", button, static_cast<unsigned>(event),
+          name.c_str(), used ? "consumed" : "not consumed");
+    if (consumed)
+        *consumed = used;
+    return true;
+}
+
+bool ListButtons(Vessel *v, int position, std::vector<ButtonInfo> *buttons, std::string *error) {
+    MFDHost *d = Reach(v, position, error);
+    if (!d)
+        return false;
+    const MFDBUTTONMENU *menu = nullptr;
+    int entries = d->display->ButtonMenu(&menu);
+    buttons->clear();
+    for (int i = 0; i < kButtonCount; ++i) {
+        ButtonInfo info{i, CopyText(d->display->ButtonLabel(i)), std::string(), 0};
+        if (menu && i < entries) {
+            info.menuText = CopyText(menu[i].line1);
+            info.key = menu[i].selchar;
+        }
+        buttons->push_back(info);
+    }
+    return true;
+}
+
+// A fresh context as the display framework hands it to Update: default
+// font 0 and pen 0 selected, the text colour of the display's main colour,
+// the stock white brush of any new context.
+bool DrawPage(Vessel *v, int position, Page *page, std::string *error) {
+    MFDHost *d = Reach(v, position, error);
+    if (!d)
+        return false;
+    RecordingDC dc;
+    dc.font = DefaultFont(0);
+    dc.pen = DefaultPen(0);
+    dc.textColour = kDefaultTextColour;
+    d->display->Update(dc.Handle());
+    page->vesselName = v->name;
+    page->position = position;
+    page->width = d->width;
+    page->height = d->height;
+    page->calls = std::move(dc.calls);
+    return true;
+}
+
+MFD *DisplayObject(Vessel *v, int position) {
+    MFDHost *d = Find(v, position);
+    return d ? d->display : nullptr;
+}
+
+int RedrawRequests(Vessel *v, int position) {
+    MFDHost *d = Find(v, position);
+    return d ? d->redrawRequests : 0;
+}
+
+} // namespace host

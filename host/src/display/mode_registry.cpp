@@ -1,0 +1,76 @@
+#include "display/mode_registry.h"
+
+#include "world/transcript.h"
+
+#include <strings.h>
+#include <vector>
+
+namespace host {
+namespace {
+
+// Mode ids start past the simulator's own built-in modes.
+constexpr int kFirstModeId = 100;
+
+std::vector<RegisteredMode> &Modes() {
+    static std::vector<RegisteredMode> modes;
+    return modes;
+}
+
+int NextId() {
+    static int next = kFirstModeId;
+    return next++;
+}
+
+int Register(const char *name, DWORD key, void *context,
+             OAPI_MSGTYPE (*msgproc)(UINT, UINT, WPARAM, LPARAM)) {
+    if (!name || !msgproc)
+        return 0;
+    RegisteredMode mode;
+    mode.id = NextId();
+    mode.name = name;
+    mode.key = key;
+    mode.context = context;
+    mode.msgproc = msgproc;
+    Modes().push_back(mode);
+    Event("display mode \"%s\" registered (id %d)", name, mode.id);
+    return mode.id;
+}
+
+} // namespace
+
+const RegisteredMode *FindModeByName(const std::string &name) {
+    for (const RegisteredMode &m : Modes())
+        if (strcasecmp(m.name.c_str(), name.c_str()) == 0)
+            return &m;
+    return nullptr;
+}
+
+const RegisteredMode *FirstMode() {
+    return Modes().empty() ? nullptr : &Modes().front();
+}
+
+void ClearModes() {
+    Modes().clear();
+}
+
+} // namespace host
+
+int oapiRegisterMFDMode(MFDMODESPEC &spec) {
+    return host::Register(spec.name, spec.key, nullptr, spec.msgproc);
+}
+
+int oapiRegisterMFDMode(MFDMODESPECEX &spec) {
+    return host::Register(spec.name, spec.key, spec.context, spec.msgproc);
+}
+
+bool oapiUnregisterMFDMode(int mode) {
+    std::vector<host::RegisteredMode> &modes = host::Modes();
+    for (auto it = modes.begin(); it != modes.end(); ++it) {
+        if (it->id == mode) {
+            host::Event("display mode \"%s\" unregistered", it->name.c_str());
+            modes.erase(it);
+            return true;
+        }
+    }
+    return false;
+}

@@ -1,0 +1,121 @@
+// From the command line to the exit status.
+#include "scenario/scenario_main.h"
+
+#include "scenario/command_line.h"
+#include "scenario/flight_runner.h"
+#include "scenario/scenario_parser.h"
+#include "scenario/world_setup.h"
+#include "world/simulation.h"
+#include "world/transcript.h"
+
+#include <filesystem>
+#include <iostream>
+
+namespace scenario {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+const char *SoundVariant(SoundLibrary sound) {
+    switch (sound) {
+    case SoundLibrary::Full:
+        return "full";
+    case SoundLibrary::NoReplace:
+        return "no_replace";
+    case SoundLibrary::NoId:
+        return "no_id";
+    default:
+        return nullptr;
+    }
+}
+
+// Paths given on the command line mean what they meant where the host was
+// started, also after it has moved into the root folder.
+bool MakeAbsolute(std::string *path, std::string *error) {
+    std::error_code ec;
+    fs::path absolute = fs::absolute(*path, ec);
+    if (ec) {
+        *error = "cannot resolve '" + *path + "': " + ec.message();
+        return false;
+    }
+    *path = absolute.lexically_normal().string();
+    return true;
+}
+
+bool EnterRoot(const std::string &root, std::string *error) {
+    std::error_code ec;
+    fs::create_directories(root, ec);
+    if (!ec)
+        fs::current_path(root, ec);
+    if (ec)
+        *error = "cannot use the root folder '" + root + "': " + ec.message();
+    return !ec;
+}
+
+// World, sound library and module are in place; the run itself.
+int Run(const Scenario &s, const Options &options) {
+    for (const std::string &line : s.description)
+        host::Event("%s", line.c_str());
+    host::BeginRun();
+    int failures = Fly(s, options.out, std::cerr);
+    host::EndRun();
+    host::UnloadModule();
+    host::UnloadSoundLibrary();
+    return failures ? kExitFailed : kExitOk;
+}
+
+int Prepare(const Options &given) {
+    Options options = given;
+    std::string error;
+    Scenario s;
+    if (!LoadScenarioFile(options.scenario, &s, &error)) {
+        std::cerr << error << "\n";
+        return kExitInvalid;
+    }
+    if (!MakeAbsolute(&options.out, &error) || !MakeAbsolute(&options.module, &error) ||
+        !MakeAbsolute(&options.root, &error) || !EnterRoot(options.root, &error)) {
+        std::cerr << "tarsel-sim: " << error << "\n";
+        return kExitInvalid;
+    }
+    host::SetQuiet(options.quiet);
+    // As in the simulator: the libraries first, then the scenario's world.
+    const char *variant = SoundVariant(s.environment.sound);
+    if (variant && !host::LoadSoundLibrary(variant, &error)) {
+        std::cerr << "tarsel-sim: " << error << "\n";
+        return kExitInvalid;
+    }
+    if (!host::LoadModule(options.module, &error)) {
+        host::UnloadSoundLibrary();
+        std::cerr << "tarsel-sim: " << error << "\n";
+        return kExitInvalid;
+    }
+    BuildWorld(s);
+    return Run(s, options);
+}
+
+} // namespace
+
+int RunScenarioMain(int argc, const char *const *argv, const char *defaultModule) {
+    Options options;
+    std::string error;
+    if (!ParseCommandLine(argc, argv, &options, &error)) {
+        std::cerr << "tarsel-sim: " << error << "\n" << kUsage;
+        return kExitInvalid;
+    }
+    if (options.help) {
+        std::cout << kUsage;
+        return kExitOk;
+    }
+    if (options.module.empty())
+        options.module = defaultModule ? defaultModule : "";
+    std::error_code ec;
+    fs::path started = fs::current_path(ec);
+    int status = Prepare(options);
+    if (!ec)
+        fs::current_path(started, ec);
+    std::cout.flush();
+    return status;
+}
+
+} // namespace scenario

@@ -1,0 +1,134 @@
+// Module loading and the run loop.
+#include "world/simulation.h"
+
+#include "display/displays.h"
+#include "world/transcript.h"
+#include "world/world.h"
+
+#include <dlfcn.h>
+
+#ifndef TARSEL_SOUNDLIB_DIR
+#define TARSEL_SOUNDLIB_DIR "soundlib"
+#endif
+
+namespace host {
+
+namespace {
+
+void *moduleLibrary = nullptr;
+void *soundLibrary = nullptr;
+ModuleEntryPoints module;
+
+const double kMjdAtTimeZero = 51544.5; // 2000-01-01 12:00
+
+std::string LoaderError() {
+    const char *text = dlerror();
+    return text ? text : "unknown loader error";
+}
+
+void SetError(std::string *error, const std::string &text) {
+    if (error)
+        *error = text;
+}
+
+template <typename F> bool Resolve(void *library, const char *name, F *out, std::string *error) {
+    *out = reinterpret_cast<F>(dlsym(library, name));
+    if (!*out)
+        SetError(error, std::string("the module lacks ") + name);
+    return *out != nullptr;
+}
+
+void LogBeacons() {
+    for (SimObject *o : World().objects) {
+        if (!o->isVessel)
+            continue;
+        for (const BEACONLIGHTSPEC *b : static_cast<Vessel *>(o)->beacons)
+            Event("beacon %s size %g", o->name.c_str(), b->size);
+    }
+}
+
+} // namespace
+
+bool LoadSoundLibrary(const std::string &variant, std::string *error) {
+    if (variant != "full" && variant != "no_replace" && variant != "no_id") {
+        SetError(error, "unknown sound library variant '" + variant + "'");
+        return false;
+    }
+    UnloadSoundLibrary();
+    std::string path = std::string(TARSEL_SOUNDLIB_DIR) + "/" + variant + "/OrbiterSound.so";
+    soundLibrary = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
+    if (!soundLibrary)
+        SetError(error, "cannot load the sound library: " + LoaderError());
+    return soundLibrary != nullptr;
+}
+
+void UnloadSoundLibrary() {
+    if (soundLibrary)
+        dlclose(soundLibrary);
+    soundLibrary = nullptr;
+}
+
+bool LoadModule(const std::string &path, std::string *error) {
+    UnloadModule();
+    void *library = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
+    if (!library) {
+        SetError(error, "cannot load the module: " + LoaderError());
+        return false;
+    }
+    ModuleEntryPoints entry;
+    if (!Resolve(library, "opcPreStep", &entry.preStep, error) ||
+        !Resolve(library, "opcOpenRenderViewport", &entry.openRenderViewport, error) ||
+        !Resolve(library, "opcCloseRenderViewport", &entry.closeRenderViewport, error)) {
+        dlclose(library);
+        return false;
+    }
+    moduleLibrary = library;
+    module = entry;
+    return true;
+}
+
+void AttachModule(const ModuleEntryPoints &entry) {
+    UnloadModule();
+    module = entry;
+    if (module.initModule)
+        module.initModule(nullptr);
+}
+
+void UnloadModule() {
+    if (moduleLibrary)
+        dlclose(moduleLibrary);
+    else if (module.exitModule)
+        module.exitModule(nullptr);
+    moduleLibrary = nullptr;
+    module = ModuleEntryPoints{};
+}
+
+void BeginRun() {
+    if (module.openRenderViewport)
+        module.openRenderViewport(nullptr, 1024, 768, FALSE);
+}
+
+void RunSteps(long long n) {
+    WorldState &world = World();
+    for (long long i = 0; i < n; ++i) {
+        ++world.stepCount;
+        world.simTime = world.startTime + static_cast<double>(world.stepCount) * world.stepLength;
+        if (module.preStep)
+            module.preStep(world.simTime, world.stepLength,
+                           kMjdAtTimeZero + world.simTime / 86400.0);
+        world.MoveObjects(world.stepLength);
+        LogBeacons();
+        world.FlushDeletions();
+    }
+}
+
+void EndRun() {
+    CloseAllDisplays();
+    if (module.closeRenderViewport)
+        module.closeRenderViewport();
+    for (SimObject *o : World().objects)
+        if (o->isVessel)
+            static_cast<Vessel *>(o)->beacons.clear();
+}
+
+} // namespace host

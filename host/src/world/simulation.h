@@ -1,0 +1,49 @@
+// The module's lifecycle and the host's run loop.
+//
+// A module built as a shared library: LoadModule (its load hook runs InitLib,
+// which runs InitModule), BeginRun, RunSteps..., EndRun, UnloadModule (its
+// unload hook runs ExitModule). A module linked into the program (unit tests):
+// AttachModule with its entry points instead of LoadModule; the rest is the same.
+// Load the sound library, if any, before the module, and unload it after.
+#ifndef HOST_SIMULATION_H
+#define HOST_SIMULATION_H
+
+#include "Orbitersdk.h"
+
+#include <string>
+
+namespace host {
+
+struct ModuleEntryPoints {
+    void (*initModule)(HINSTANCE) = nullptr; // run by AttachModule
+    void (*exitModule)(HINSTANCE) = nullptr; // run by UnloadModule
+    void (*preStep)(double simt, double simdt, double mjd) = nullptr;
+    void (*openRenderViewport)(HWND, DWORD, DWORD, BOOL) = nullptr;
+    void (*closeRenderViewport)() = nullptr;
+};
+
+// variant: "full", "no_replace" or "no_id" (the stand-in builds of OrbiterSound).
+bool LoadSoundLibrary(const std::string &variant, std::string *error);
+void UnloadSoundLibrary();
+
+// Loads the module's shared library; false (with the reason) when it cannot be
+// loaded or lacks opcPreStep, opcOpenRenderViewport or opcCloseRenderViewport.
+bool LoadModule(const std::string &path, std::string *error);
+// Uses a module linked into the program: keeps the entry points and calls initModule.
+void AttachModule(const ModuleEntryPoints &entry);
+// Closes the loaded library, or calls the attached module's exitModule.
+void UnloadModule();
+
+// Start of a simulation run: opcOpenRenderViewport(null, 1024, 768, FALSE).
+void BeginRun();
+// n host steps; each: stepCount + 1, simTime = startTime + stepCount * stepLength,
+// opcPreStep(simTime, stepLength, 51544.5 + simTime / 86400), MoveObjects, beacon
+// sizes to the transcript, FlushDeletions.
+void RunSteps(long long n);
+// End of a simulation run: every display closed, then opcCloseRenderViewport.
+// Beacons end with the run too: their records belong to the module's drives.
+void EndRun();
+
+} // namespace host
+
+#endif

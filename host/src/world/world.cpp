@@ -1,0 +1,238 @@
+// The host's world: object list, deletion, docking, motion and camera.
+#include "world/world.h"
+
+#include "world/transcript.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cmath>
+
+namespace {
+
+const double kPi = 3.14159265358979323846;
+const double kGravityConstant = 6.67259e-11; // the simulator's value, m^3 kg^-1 s^-2
+
+bool SameTextIgnoringCase(const std::string &a, const std::string &b) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return std::tolower(static_cast<unsigned char>(x)) ==
+                      std::tolower(static_cast<unsigned char>(y));
+           });
+}
+
+} // namespace
+
+Vessel::Vessel() {
+    isVessel = true;
+}
+
+double Vessel::TotalMass() const {
+    double total = mass;
+    for (const host::Tank &t : tanks)
+        total += t.mass;
+    return total;
+}
+
+bool Vessel::Docked() const {
+    return std::any_of(ports.begin(), ports.end(),
+                       [](const host::DockPort &p) { return p.other != nullptr; });
+}
+
+namespace host {
+
+WorldState &World() {
+    static WorldState world;
+    return world;
+}
+
+Body *WorldState::AddBody(const std::string &name, double mass, double size, VECTOR3 pos,
+                          VECTOR3 vel) {
+    auto body = std::make_unique<Body>();
+    Body *b = body.get();
+    b->name = name;
+    b->className = "body";
+    b->mass = mass;
+    b->size = size;
+    b->pos = b->startPos = pos;
+    b->vel = vel;
+    known_.insert(Handle(b));
+    owned_.push_back(std::move(body));
+    // Bodies stand before every vessel in the object list.
+    objects.insert(objects.begin() + bodies.size(), b);
+    bodies.push_back(b);
+    return b;
+}
+
+Vessel *WorldState::AddVessel(const std::string &name, const std::string &className) {
+    auto vessel = std::make_unique<Vessel>();
+    Vessel *v = vessel.get();
+    v->name = name;
+    v->className = className;
+    v->rot = IdentityMatrix();
+    known_.insert(Handle(v));
+    v->iface = VESSEL(Handle(v)); // resolves the handle, so only once it is known
+    owned_.push_back(std::move(vessel));
+    objects.push_back(v);
+    Event("vessel %s created (%s)", name.c_str(), className.c_str());
+    return v;
+}
+
+SimObject *WorldState::FindByName(const std::string &name) const {
+    for (SimObject *o : objects)
+        if (SameTextIgnoringCase(o->name, name))
+            return o;
+    return nullptr;
+}
+
+SimObject *WorldState::FromHandle(const void *h) const {
+    if (!h || known_.count(h) == 0)
+        return nullptr;
+    return static_cast<SimObject *>(const_cast<void *>(h));
+}
+
+Vessel *WorldState::VesselFromHandle(const void *h) const {
+    SimObject *o = FromHandle(h);
+    return o && o->isVessel ? static_cast<Vessel *>(o) : nullptr;
+}
+
+bool WorldState::IsLiveObject(const void *h) const {
+    SimObject *o = FromHandle(h);
+    return o && IndexOf(o) >= 0;
+}
+
+bool WorldState::IsLiveVessel(const void *h) const {
+    SimObject *o = FromHandle(h);
+    return o && o->isVessel && IndexOf(o) >= 0;
+}
+
+int WorldState::IndexOf(const SimObject *o) const {
+    auto it = std::find(objects.begin(), objects.end(), o);
+    return it == objects.end() ? -1 : static_cast<int>(it - objects.begin());
+}
+
+bool WorldState::RequestDelete(Vessel *v, OBJHANDLE fallback) {
+    if (!v || v->deletePending || !IsLiveVessel(Handle(v)))
+        return false;
+    v->deletePending = true;
+    v->cameraFallback = fallback;
+    pendingDeletes_.push_back(v);
+    return true;
+}
+
+void WorldState::FlushDeletions() {
+    // Taken out first: removing a vessel never queues another.
+    std::vector<Vessel *> leaving;
+    leaving.swap(pendingDeletes_);
+    for (Vessel *v : leaving)
+        Remove(v);
+}
+
+// The camera's next target when `leaving` goes: the requested alternative if it
+// stays, else the first vessel that stays, else the first body.
+OBJHANDLE WorldState::CameraReplacement(const Vessel *leaving) const {
+    SimObject *alt = FromHandle(leaving->cameraFallback);
+    if (alt && alt != leaving && IsLiveObject(alt) &&
+        !(alt->isVessel && static_cast<Vessel *>(alt)->deletePending))
+        return Handle(alt);
+    for (SimObject *o : objects)
+        if (o->isVessel && !static_cast<Vessel *>(o)->deletePending)
+            return Handle(o);
+    return bodies.empty() ? nullptr : Handle(bodies.front());
+}
+
+void WorldState::Remove(Vessel *v) {
+    for (size_t i = 0; i < v->ports.size(); ++i)
+        Undock(v, static_cast<int>(i));
+    if (cameraTarget == Handle(v))
+        cameraTarget = CameraReplacement(v);
+    objects.erase(std::find(objects.begin(), objects.end(), v));
+    auto it = std::find_if(owned_.begin(), owned_.end(),
+                           [v](const std::unique_ptr<SimObject> &o) { return o.get() == v; });
+    graveyard_.push_back(std::move(*it));
+    owned_.erase(it);
+    v->deletePending = false;
+    Event("vessel %s deleted", v->name.c_str());
+}
+
+bool WorldState::Dock(Vessel *a, int portA, Vessel *b, int portB) {
+    if (!a || !b || a == b || portA < 0 || portB < 0 ||
+        portA >= static_cast<int>(a->ports.size()) || portB >= static_cast<int>(b->ports.size()))
+        return false;
+    DockPort &pa = a->ports[portA];
+    DockPort &pb = b->ports[portB];
+    if (pa.other || pb.other)
+        return false;
+    pa.other = b;
+    pa.otherPort = portB;
+    pb.other = a;
+    pb.otherPort = portA;
+    return true;
+}
+
+bool WorldState::Undock(Vessel *a, int port) {
+    if (!a || port < 0 || port >= static_cast<int>(a->ports.size()) || !a->ports[port].other)
+        return false;
+    DockPort &p = a->ports[port];
+    DockPort &q = p.other->ports[p.otherPort];
+    q.other = nullptr;
+    q.otherPort = -1;
+    p.other = nullptr;
+    p.otherPort = -1;
+    return true;
+}
+
+// Motion over one step, kept simple and reproducible:
+// - a body moves at its constant velocity; its position is computed from its
+//   start position and the elapsed time (stepCount * stepLength), never summed,
+//   so long runs do not drift;
+// - a vessel, when gravity is on, first takes vel += a * dt with the point-mass
+//   pull of every body at its current place, a = sum G * M * (rb - r) / |rb - r|^3;
+//   then pos += vel * dt (semi-implicit Euler). Gravity is taken from the bodies'
+//   positions at the start of the step, before they move.
+// Orientation, landed status and docking do not affect motion.
+void WorldState::MoveObjects(double dt) {
+    for (SimObject *o : objects) {
+        if (!o->isVessel)
+            continue;
+        if (gravity) {
+            for (const Body *b : bodies) {
+                VECTOR3 d = Sub(b->pos, o->pos);
+                double r = Length(d);
+                if (r > 0.0)
+                    o->vel = Add(o->vel, Scale(d, dt * kGravityConstant * b->mass / (r * r * r)));
+            }
+        }
+        o->pos = Add(o->pos, Scale(o->vel, dt));
+    }
+    double elapsed = static_cast<double>(stepCount) * stepLength;
+    for (Body *b : bodies)
+        b->pos = Add(b->startPos, Scale(b->vel, elapsed));
+}
+
+void WorldState::SetCameraAperture(double rad) {
+    if (std::isnan(rad))
+        return;
+    const double lowest = 0.1 * kPi / 180.0, highest = 80.0 * kPi / 180.0;
+    double clamped = std::min(std::max(rad, lowest), highest);
+    if (clamped == cameraAperture)
+        return;
+    cameraAperture = clamped;
+    Event("camera aperture %.3f deg", clamped * 180.0 / kPi);
+}
+
+void WorldState::Reset() {
+    for (auto &o : owned_)
+        graveyard_.push_back(std::move(o));
+    owned_.clear();
+    objects.clear();
+    bodies.clear();
+    pendingDeletes_.clear();
+    startTime = 0.0;
+    stepLength = 0.1;
+    stepCount = 0;
+    simTime = 0.0;
+    gravity = false;
+    cameraTarget = nullptr;
+    cameraAperture = kDefaultAperture;
+}
+
+} // namespace host

@@ -1,0 +1,39 @@
+// The fleet jump: the leader engages, then every ready drive near it takes the
+// leader's orientation and engages its own jump.
+#include "drive/drive_unit.h"
+
+#include "drive/vector_ops.h"
+#include "sound/sound_bridge.h"
+
+void DriveUnit::FollowFleetJump(VESSEL *leader, double fleetRange) {
+    if (!CanEngage())
+        return;
+    VECTOR3 offset;
+    oapiGetRelativePos(vesselHandle, leader->GetHandle(), &offset);
+    if (!(VectorLength(offset) < fleetRange))
+        return;
+    VECTOR3 orientation;
+    leader->GetGlobalOrientation(orientation);
+    vessel->SetGlobalOrientation(orientation);
+    Engage();
+}
+
+void FleetJump(VESSEL *leader, DriveUnit *drive, int32_t soundId) {
+    if (!drive->Engage()) {
+        PlayWave(soundId, 55, 0, 255, 0);
+        return;
+    }
+    PlayWave(soundId, 51, 0, 255, 0);
+    if (!driveRegistry)
+        return;
+    for (uint32_t bucket = 0; bucket < driveRegistry->BucketCount(); ++bucket) {
+        const KeyedEntry *head = driveRegistry->BucketAt(bucket);
+        if (!head->key)
+            continue;
+        for (const KeyedEntry *entry = head; entry; entry = entry->next) {
+            DriveUnit *follower = reinterpret_cast<DriveUnit *>(entry->value);
+            if (follower)
+                follower->FollowFleetJump(leader, DriveSettings.FleetRange);
+        }
+    }
+}

@@ -1,0 +1,146 @@
+// The four timed phases of a jump sequence: velocity ramp up, hold, the jump
+// with its two flash objects, velocity ramp down and restore.
+#include "drive/drive_unit.h"
+
+#include "sound/sound_bridge.h"
+
+#include <cstring>
+
+namespace {
+
+const double kFullAperture = 1.3962634015; // 80 degrees
+
+VESSELSTATUS2 ReadStatus(const VESSEL *v) {
+    VESSELSTATUS2 status;
+    std::memset(&status, 0, sizeof status);
+    status.version = 2;
+    status.flag = 0;
+    v->GetStatusEx(&status);
+    return status;
+}
+
+// The ramps change the velocity by (simdt × v) × k per step, in that order.
+void AddRamp(VECTOR3 &velocity, const VECTOR3 &v, double simdt, double k) {
+    for (int i = 0; i < 3; ++i)
+        velocity.data[i] += (simdt * v.data[i]) * k;
+}
+
+void SubtractRamp(VECTOR3 &velocity, const VECTOR3 &v, double simdt, double k) {
+    for (int i = 0; i < 3; ++i)
+        velocity.data[i] -= (simdt * v.data[i]) * k;
+}
+
+// A flash object the host could not make has no handle; the jump goes on unlit.
+VESSEL *InterfaceOf(OBJHANDLE flash) {
+    return flash ? oapiGetVesselInterface(flash) : nullptr;
+}
+
+void LightFlash(VESSEL *flash, BEACONLIGHTSPEC *beacon) {
+    if (!flash)
+        return;
+    flash->SetVisibilityLimit(1e-12, -1.0);
+    flash->AddBeacon(beacon);
+}
+
+} // namespace
+
+double DriveUnit::StepJumpPhase(double simt, double simdt) {
+    const double t = simt - phaseStart;
+    switch (state) {
+    case Accelerate:
+        return StepAccelerate(simt, simdt, t);
+    case Hold:
+        return StepHold(simt, t);
+    case Flash:
+        return StepFlash(simt, t);
+    case Decelerate:
+        return StepDecelerate(simdt, t);
+    default:
+        return kFullAperture;
+    }
+}
+
+double DriveUnit::StepAccelerate(double simt, double simdt, double t) {
+    if (t > 3.6) {
+        phaseStart = simt;
+        state = Hold;
+        return kFullAperture;
+    }
+    const double k = t * 0.2777777777777778;
+    VESSELSTATUS2 status = ReadStatus(vessel);
+    AddRamp(status.rvel, jumpVelocityVector, simdt, k);
+    vessel->DefSetStateEx(&status);
+    cellCharge = 0.99 - 0.2 * k;
+    return (k * 1.221730476 + 1.570796327) * 0.5;
+}
+
+double DriveUnit::StepHold(double simt, double t) {
+    if (t > 2.1)
+        Jump(simt);
+    return kFullAperture;
+}
+
+void DriveUnit::Jump(double simt) {
+    VESSELSTATUS2 status = ReadStatus(vessel);
+    departFlashHandle = oapiCreateVesselEx("Hyperspace", "Hyperspace", &status);
+    vessel->GetRelativeVel(referenceBody, status.rvel);
+    status.rpos = destination;
+    status.rbody = referenceBody;
+    vessel->DefSetStateEx(&status);
+    PlayWave(soundId, soundSlots[2], 0, 255, 0);
+    phaseStart = simt;
+    state = Flash;
+    arriveFlashHandle = oapiCreateVesselEx("Hyperspace", "Hyperspace", &status);
+    departFlash = InterfaceOf(departFlashHandle);
+    arriveFlash = InterfaceOf(arriveFlashHandle);
+    vessel->GetCameraOffset(beaconPos);
+    beaconPos.z += flashOffset;
+    LightFlash(departFlash, &beacon);
+    LightFlash(arriveFlash, &beacon);
+    RemoveDockedStack(vessel, nullptr);
+}
+
+double DriveUnit::StepFlash(double simt, double t) {
+    if (t > 1.6) {
+        PlayWave(soundId, soundSlots[3], 0, 255, 0);
+        phaseStart = simt;
+        state = Decelerate;
+        DeleteFlashObjects();
+        cellCharge = 0.2;
+    } else if (t > 0.3) {
+        beacon.size = 0.0;
+    } else {
+        // The light shrinks from very large to 10 m over the first 0.3 s.
+        const double u = t * 3.3333333333333335;
+        beacon.size = u == 0.0 ? 0.0 : 10.0 / (u * u);
+    }
+    return kFullAperture;
+}
+
+double DriveUnit::StepDecelerate(double simdt, double t) {
+    VESSELSTATUS2 status = ReadStatus(vessel);
+    if (t > 7.3) {
+        vessel->GetRelativePos(referenceBody, status.rpos);
+        status.rbody = referenceBody;
+        status.rvel = engageRelVel;
+        vessel->DefSetStateEx(&status);
+        cellCharge = 0.0;
+        state = Idle;
+        return savedAperture->aperture;
+    }
+    const double k = (7.3 - t) * 0.0684931506849315;
+    SubtractRamp(status.rvel, jumpVelocityVector, simdt, k);
+    vessel->DefSetStateEx(&status);
+    cellCharge = 0.4 * k;
+    return (k * 2.443460952 + 1.570796327) * 0.5;
+}
+
+// Someone else may have deleted a flash object already; it is not deleted twice.
+void DriveUnit::DeleteFlashObjects() {
+    if (departFlashHandle && oapiIsVessel(departFlashHandle))
+        oapiDeleteVessel(departFlashHandle, nullptr);
+    if (arriveFlashHandle && oapiIsVessel(arriveFlashHandle))
+        oapiDeleteVessel(arriveFlashHandle, nullptr);
+    departFlash = arriveFlash = nullptr;
+    departFlashHandle = arriveFlashHandle = nullptr;
+}

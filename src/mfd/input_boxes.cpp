@@ -1,0 +1,88 @@
+#include "mfd/input_boxes.h"
+
+#include "mfd/drive_mfd.h"
+#include "module/module_state.h"
+#include "module/number_text.h"
+
+#include <cmath>
+#include <cstdlib>
+#include <cstring>
+
+namespace {
+
+constexpr int kVisibleWidth = 20;
+
+void Open(const char *title, bool (*callback)(void *, char *, void *), MFDState *state) {
+    oapiOpenInputBox(const_cast<char *>(title), callback, nullptr, kVisibleWidth, state);
+}
+
+void RequestRedraw(MFDState *state) {
+    if (state->display)
+        state->display->InvalidateDisplay();
+}
+
+} // namespace
+
+void OpenTargetBox(MFDState *state) {
+    Open("Enter target name:", TargetInputCallback, state);
+}
+
+void OpenFuelBox(MFDState *state) {
+    Open("Enter fuel source index (0=off):", FuelInputCallback, state);
+}
+
+void OpenDistanceBox(MFDState *state) {
+    Open("Enter Distance[m](,Cell count):", DistanceInputCallback, state);
+}
+
+bool TargetInputCallback(void *, char *text, void *usrdata) {
+    MFDState *state = static_cast<MFDState *>(usrdata);
+    if (!text[0])
+        return false;
+    OBJHANDLE target = oapiGetObjectByName(text);
+    if (!target)
+        return false;
+    DWORD count = oapiGetObjectCount();
+    uint32_t i = 0;
+    while (i < count && oapiGetObjectByIndex(static_cast<int>(i)) != target)
+        ++i;
+    state->targetIndex = i;
+    RequestRedraw(state);
+    return true;
+}
+
+// 0 selects no tank (the all-ones index), n the n-th tank; a number past the
+// vessel's tanks, however large, selects none either.
+bool FuelInputCallback(void *, char *text, void *usrdata) {
+    MFDState *state = static_cast<MFDState *>(usrdata);
+    if (!text[0])
+        return false;
+    int n = SaturatingAtoi(text);
+    if (n < 0)
+        return false;
+    state->drive->SetFuelIndex(static_cast<uint32_t>(n) - 1u);
+    return true;
+}
+
+// "distance" or "distance,cells" or ",cells". A valid cell count stays in
+// force even when the distance before it is then rejected.
+bool DistanceInputCallback(void *, char *text, void *usrdata) {
+    MFDState *state = static_cast<MFDState *>(usrdata);
+    if (!text[0])
+        return false;
+    if (char *comma = std::strchr(text, ',')) {
+        int cells = SaturatingAtoi(comma + 1);
+        if (cells < 1 || cells > DriveSettings.Capacitors)
+            return false;
+        state->secondJumpCells = cells;
+        *comma = '\0';
+    }
+    if (text[0]) {
+        double d = std::atof(text);
+        if (!std::isfinite(d) || d < 0.0)
+            return false;
+        state->distance = d + 0.0; // no "-0" on the page
+    }
+    RequestRedraw(state);
+    return true;
+}

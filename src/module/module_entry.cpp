@@ -1,0 +1,58 @@
+// Loading and unloading: settings, registries and the display mode.
+#include "module/module_exports.h"
+
+#include "mfd/msg_proc.h"
+#include "module/host_glue.h"
+#include "module/module_state.h"
+#include "module/settings.h"
+
+#include <new>
+
+DLLCLBK void InitModule(HINSTANCE) {
+    DriveSettings = DriveSettingsRecord();
+    ReadSettings(kSettingsPath, DriveSettings);
+
+    // A table whose buckets cannot be had stays in place, refusing every entry.
+    driveRegistry = new (std::nothrow) KeyedTable(uint8_t(DriveSettings.Drives));
+    stateRegistry = new (std::nothrow) KeyedTable(uint8_t(DriveSettings.MDFs));
+
+    stepBucket = 0;
+    stepChain = 0;
+    stepBucketCount = driveRegistry ? driveRegistry->BucketCount() : 0;
+    sharedBrush = nullptr;
+
+    static char modeName[] = "Tarsel";
+    MFDMODESPEC spec;
+    spec.name = modeName;
+    spec.key = OAPI_KEY_J;
+    spec.msgproc = MsgProc;
+    modeId = oapiRegisterMFDMode(spec);
+}
+
+DLLCLBK void ExitModule(HINSTANCE) {
+    oapiUnregisterMFDMode(modeId);
+
+    delete driveRegistry;
+    driveRegistry = nullptr;
+    delete stateRegistry;
+    stateRegistry = nullptr;
+    stepBucketCount = 0;
+
+    if (sharedBrush) {
+        DeleteObject(sharedBrush);
+        sharedBrush = nullptr;
+    }
+
+    WriteSettingsIfMissing(kSettingsPath, DriveSettings);
+}
+
+#ifdef TARSEL_HAS_OWN_LIBRARY_ENTRY
+DLLCLBK int GetModuleVersion(void) {
+    static int version = 0;
+    if (version == 0) {
+        char buildDate[] = "Apr 25 2006";
+        version = Date2Int(buildDate);
+    }
+    return version;
+}
+#endif

@@ -1,0 +1,33 @@
+// The settings file: a profile (INI) file with the sections Sizes, Effects,
+// Settings and Features, one key per field of DriveSettingsRecord.
+//
+// Reading keeps a field's current value when its key is missing or empty.
+// Integers are read as atoi does (saturating at the int limits), reals as
+// atof does, ClassName as it stands. Values in use are then made safe:
+// - Drives and MDFs are clamped to 0..kMaxBucketExponent (at most 65536
+//   buckets per registry);
+// - Capacitors is clamped to kMinCapacitors..kMaxCapacitors (a drive needs
+//   one cell; the page has room for the bar of no more than that many);
+// - a real that is not finite keeps the current value, and so does a
+//   negative JumpVelocity, CellCapacity, JumpRange, JumpRangeScaling or
+//   FleetRange, and a CellReloadTime that is not above 0 (the charge rate
+//   divides by it). FlashOffset may be any finite value: a negative one puts
+//   the flash behind the cockpit.
+// The file itself is never changed by reading.
+#ifndef TARSEL_SETTINGS_H
+#define TARSEL_SETTINGS_H
+
+#include "module/module_state.h"
+
+constexpr char kSettingsPath[] = "Modules\\Plugin\\TarselMFD.ini";
+constexpr int kMaxBucketExponent = 16;
+constexpr int kMinCapacitors = 1;
+constexpr int kMaxCapacitors = 32;
+
+void ReadSettings(const char *path, DriveSettingsRecord &settings);
+
+// Writes every key, in file order, but only when no file exists at the path:
+// an existing file, even one with only some keys, is left as it is.
+void WriteSettingsIfMissing(const char *path, const DriveSettingsRecord &settings);
+
+#endif

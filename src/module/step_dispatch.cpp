@@ -1,0 +1,51 @@
+#include "module/step_dispatch.h"
+
+#include "module/module_state.h"
+
+namespace {
+
+// Takes the bucket at stepBucket, moves stepBucket on, and returns the entry
+// stepChain links behind that bucket's head, or null.
+KeyedEntry *TakeFromNextBucket() {
+    KeyedEntry *slot = driveRegistry->BucketAt(stepBucket);
+    if (++stepBucket >= stepBucketCount) {
+        stepBucket = 0;
+    }
+    if (!slot || !slot->key) {
+        return nullptr;
+    }
+    int32_t links = stepChain++;
+    for (; links > 0 && slot; --links) {
+        slot = slot->next;
+    }
+    if (!slot) {
+        stepChain = 0;
+    }
+    return slot;
+}
+
+} // namespace
+
+KeyedEntry *NextStepEntry() {
+    if (!driveRegistry || stepBucketCount == 0) {
+        return nullptr;
+    }
+    if (stepBucket >= stepBucketCount) {
+        stepBucket = 0;
+    }
+    const uint32_t start = stepBucket;
+    KeyedEntry *chosen = nullptr;
+    do {
+        chosen = TakeFromNextBucket();
+    } while (!chosen && stepBucket != start);
+    if (!chosen) {
+        return nullptr;
+    }
+    if (chosen->next) {
+        // The next call comes back to this bucket for the following link.
+        stepBucket = start;
+    } else {
+        stepChain = 0;
+    }
+    return chosen;
+}

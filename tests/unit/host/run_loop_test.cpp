@@ -1,0 +1,164 @@
+// The run loop: clock, motion, the step hook, camera aperture and the transcript.
+#include "world_fixture.h"
+
+#include "world/simulation.h"
+
+#include <cmath>
+#include <vector>
+
+using host::Vec;
+
+namespace {
+
+const double kDeg = 3.14159265358979323846 / 180.0;
+
+struct StepCall {
+    double simt, simdt, mjd, simTimeSeen;
+};
+std::vector<StepCall> calls;
+
+void RecordStep(double simt, double simdt, double mjd) {
+    calls.push_back({simt, simdt, mjd, oapiGetSimTime()});
+}
+
+class RunLoopTest : public WorldTest {
+protected:
+    void SetUp() override {
+        WorldTest::SetUp();
+        calls.clear();
+        host::ModuleEntryPoints entry;
+        entry.preStep = RecordStep;
+        host::AttachModule(entry);
+    }
+    void TearDown() override {
+        host::UnloadModule();
+        WorldTest::TearDown();
+    }
+};
+
+} // namespace
+
+TEST_F(RunLoopTest, EachStepPassesTheComputedTime) {
+    world().startTime = 100.0;
+    world().stepLength = 0.1;
+    host::RunSteps(3);
+    host::RunSteps(0);
+    host::RunSteps(-4);
+    ASSERT_EQ(calls.size(), 3u);
+    for (size_t i = 0; i < calls.size(); ++i) {
+        double t = 100.0 + static_cast<double>(i + 1) * 0.1;
+        EXPECT_EQ(calls[i].simt, t);
+        EXPECT_EQ(calls[i].simTimeSeen, t);
+        EXPECT_EQ(calls[i].simdt, 0.1);
+        EXPECT_DOUBLE_EQ(calls[i].mjd, 51544.5 + t / 86400.0);
+    }
+    EXPECT_EQ(world().stepCount, 3);
+    EXPECT_EQ(oapiGetSimTime(), 100.0 + 3 * 0.1);
+}
+
+TEST_F(RunLoopTest, TimeAfterManyStepsDoesNotDrift) {
+    world().stepLength = 0.1;
+    host::RunSteps(100000);
+    EXPECT_EQ(oapiGetSimTime(), 100000 * 0.1);
+}
+
+TEST_F(RunLoopTest, BodiesMoveExactlyAtConstantVelocity) {
+    host::Body *b = world().AddBody("Moon", 7e22, 1.7e6, Vec(1e8, 0, 0), Vec(0.1, -1023.7, 3.3));
+    world().stepLength = 0.1;
+    const long long steps = 36000;
+    host::RunSteps(steps);
+    double t = steps * 0.1;
+    EXPECT_EQ(b->pos.x, 1e8 + 0.1 * t);
+    EXPECT_EQ(b->pos.y, -1023.7 * t);
+    EXPECT_EQ(b->pos.z, 3.3 * t);
+}
+
+TEST_F(RunLoopTest, VesselsCoastWithoutGravity) {
+    world().AddBody("Earth", 6e24, 6.4e6, Vec(0, 0, 0), Vec(0, 0, 0));
+    Vessel *v = MakeVessel("Coaster", Vec(7e6, 0, 0));
+    v->vel = Vec(0, 10, 0);
+    world().stepLength = 0.5;
+    host::RunSteps(20);
+    EXPECT_NEAR(v->pos.y, 100.0, 1e-9);
+    EXPECT_DOUBLE_EQ(v->vel.y, 10.0);
+}
+
+TEST_F(RunLoopTest, GravityPullsTowardsTheBodyWithTheInverseSquareLaw) {
+    const double mass = 5.9736e24, r = 7e6;
+    world().AddBody("Earth", mass, 6.4e6, Vec(0, 0, 0), Vec(0, 0, 0));
+    Vessel *v = MakeVessel("Faller", Vec(r, 0, 0));
+    world().gravity = true;
+    world().stepLength = 0.01;
+    host::RunSteps(1);
+    double g = 6.67259e-11 * mass / (r * r);
+    EXPECT_NEAR(v->vel.x, -g * 0.01, 1e-12);
+    EXPECT_DOUBLE_EQ(v->vel.y, 0.0);
+    EXPECT_NEAR(v->pos.x, r - g * 0.01 * 0.01, 1e-9);
+}
+
+TEST_F(RunLoopTest, CircularOrbitStaysRoundOverOneRevolution) {
+    const double mass = 5.9736e24, r = 7e6, mu = 6.67259e-11 * mass;
+    world().AddBody("Earth", mass, 6.4e6, Vec(0, 0, 0), Vec(0, 0, 0));
+    Vessel *v = MakeVessel("Sat", Vec(r, 0, 0));
+    v->vel = Vec(0, std::sqrt(mu / r), 0);
+    world().gravity = true;
+    world().stepLength = 0.1;
+    double period = 2 * 3.14159265358979323846 * std::sqrt(r * r * r / mu);
+    host::RunSteps(std::llround(period / 0.1));
+    EXPECT_NEAR(host::Length(v->pos), r, r * 1e-4);
+    EXPECT_NEAR(v->pos.x, r, r * 1e-3);
+}
+
+TEST_F(RunLoopTest, BeaconSizesAreReportedEveryStep) {
+    Vessel *v = MakeVessel("Flash");
+    BEACONLIGHTSPEC beacon{};
+    beacon.size = 1.0;
+    v->iface.AddBeacon(&beacon);
+    host::RunSteps(1);
+    beacon.size = 12.5;
+    host::RunSteps(1);
+    EXPECT_NE(Transcript().find("[   0.100] beacon Flash size 1\n"), std::string::npos);
+    EXPECT_NE(Transcript().find("[   0.200] beacon Flash size 12.5\n"), std::string::npos);
+
+    host::EndRun(); // the records belong to the module, which drops them with the run
+    EXPECT_TRUE(v->beacons.empty());
+}
+
+TEST_F(WorldTest, CameraApertureIsClampedAndChangesAreLogged) {
+    world().cameraAperture = 20 * kDeg;
+    oapiCameraSetAperture(45 * kDeg);
+    EXPECT_NEAR(oapiCameraAperture(), 45 * kDeg, 1e-15);
+    oapiCameraSetAperture(45 * kDeg); // unchanged: not logged again
+    oapiCameraSetAperture(100 * kDeg);
+    EXPECT_DOUBLE_EQ(oapiCameraAperture(), 80 * kDeg);
+    oapiCameraSetAperture(0.0);
+    EXPECT_DOUBLE_EQ(oapiCameraAperture(), 0.1 * kDeg);
+    oapiCameraSetAperture(std::nan(""));
+    EXPECT_DOUBLE_EQ(oapiCameraAperture(), 0.1 * kDeg);
+    EXPECT_EQ(Transcript(), "[   0.000] camera aperture 45.000 deg\n"
+                            "[   0.000] camera aperture 80.000 deg\n"
+                            "[   0.000] camera aperture 0.100 deg\n");
+}
+
+TEST_F(WorldTest, TranscriptLinesCarryTheSimulationTime) {
+    world().simTime = 12.3;
+    host::Event("text %d", 7);
+    world().simTime = -1.5;
+    HostTranscriptEvent("sound call");
+    HostTranscriptEvent(nullptr);
+    world().simTime = 123456.7894;
+    host::Event("late");
+    host::Print("object 0 Earth body");
+    EXPECT_EQ(Transcript(), "[  12.300] text 7\n"
+                            "[  -1.500] sound call\n"
+                            "[123456.789] late\n"
+                            "object 0 Earth body\n");
+}
+
+TEST_F(WorldTest, QuietSuppressesEventsButNotPrints) {
+    host::SetQuiet(true);
+    host::Event("hidden");
+    host::Print("shown");
+    host::SetQuiet(false);
+    EXPECT_EQ(Transcript(), "shown\n");
+}

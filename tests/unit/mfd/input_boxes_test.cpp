@@ -1,0 +1,149 @@
+// The target, fuel and distance boxes, and boxes that outlive their display.
+#include "display_fixture.h"
+
+#include <cmath>
+
+namespace {
+
+using InputBoxes = DisplayTest;
+
+TEST_F(InputBoxes, EachKeyOpensItsBoxAfterTheAcknowledgement) {
+    Open(scout, 0);
+    TakeTranscript();
+    Key(scout, 0, OAPI_KEY_T);
+    std::string events = TakeTranscript();
+    size_t sound = events.find(Played(51));
+    size_t opened = events.find("input box \"Enter target name:\" opened");
+    ASSERT_NE(sound, std::string::npos);
+    ASSERT_NE(opened, std::string::npos);
+    EXPECT_LT(sound, opened);
+    host::CancelInputBox(nullptr);
+    Key(scout, 0, OAPI_KEY_F);
+    EXPECT_EQ(host::InputBoxTitle(), "Enter fuel source index (0=off):");
+    host::CancelInputBox(nullptr);
+    Key(scout, 0, OAPI_KEY_S);
+    EXPECT_EQ(host::InputBoxTitle(), "Enter Distance[m](,Cell count):");
+}
+
+TEST_F(InputBoxes, TargetBoxSelectsAKnownNameAndRejectsOthers) {
+    DriveMFD *display = Open(scout, 0);
+    Key(scout, 0, OAPI_KEY_T);
+    EXPECT_FALSE(Answer(""));
+    EXPECT_FALSE(Answer("Nowhere"));
+    EXPECT_EQ(display->state->targetIndex, 1u);
+    int redraws = host::RedrawRequests(scout, 0);
+    EXPECT_TRUE(Answer("tug")); // the host's lookup ignores case
+    EXPECT_EQ(display->state->targetIndex, 2u);
+    EXPECT_EQ(host::RedrawRequests(scout, 0), redraws + 1);
+    EXPECT_EQ(Line(scout, 0, "Target name"), "Tug");
+}
+
+struct FuelCase {
+    const char *text;
+    bool accepted;
+    uint32_t fuelIndex; // after the answer; the drive starts at tank 2 (index 1)
+};
+
+TEST_F(InputBoxes, FuelBoxFollowsAtoiAndSelectsNoTankPastTheTanks) {
+    const FuelCase cases[] = {
+        {"0", true, 0xFFFFFFFFu},
+        {"1", true, 0},
+        {"-1", false, 1},
+        {"abc", true, 0xFFFFFFFFu},
+        {"99", true, 98},
+        {"", false, 1},
+        {"99999999999999999999", true, 2147483646u}, // saturates: still no tank
+        {"-99999999999999999999", false, 1},         // saturates negative: rejected
+    };
+    DriveMFD *display = Open(scout, 0);
+    for (const FuelCase &c : cases) {
+        display->drive->SetFuelIndex(1);
+        Key(scout, 0, OAPI_KEY_F);
+        EXPECT_EQ(Answer(c.text), c.accepted) << c.text;
+        EXPECT_EQ(display->drive->GetFuelIndex(), c.fuelIndex) << c.text;
+        if (host::InputBoxOpen())
+            host::CancelInputBox(nullptr);
+    }
+    display->drive->SetFuelIndex(98);
+    Key(scout, 0, OAPI_KEY_I);
+    EXPECT_EQ(display->drive->GetFuelIndex(), 0u);
+}
+
+struct DistanceCase {
+    const char *text;
+    bool accepted;
+    double distance; // the state starts at 500 m and 4 cells
+    int32_t cells;
+};
+
+TEST_F(InputBoxes, DistanceBoxReadsDistanceAndCellCount) {
+    const DistanceCase cases[] = {
+        {"1500", true, 1500.0, 4},   {"1500,2", true, 1500.0, 2},
+        {",3", true, 500.0, 3},      {"1500,0", false, 500.0, 4},
+        {"1500,6", false, 500.0, 4}, {"-3", false, 500.0, 4},
+        {"-3,2", false, 500.0, 2},   {"1500,2,7", true, 1500.0, 2},
+        {"1e9", true, 1e9, 4},       {"abc", true, 0.0, 4},
+        {"", false, 500.0, 4},       {"nan", false, 500.0, 4},
+        {"inf", false, 500.0, 4},    {"1e999", false, 500.0, 4},
+        {"-inf,2", false, 500.0, 2}, {"1500,99999999999", false, 500.0, 4},
+    };
+    DriveMFD *display = Open(scout, 0);
+    for (const DistanceCase &c : cases) {
+        display->state->distance = 500.0;
+        display->state->secondJumpCells = 4;
+        Key(scout, 0, OAPI_KEY_S);
+        EXPECT_EQ(Answer(c.text), c.accepted) << c.text;
+        EXPECT_EQ(display->state->distance, c.distance) << c.text;
+        EXPECT_EQ(display->state->secondJumpCells, c.cells) << c.text;
+        if (host::InputBoxOpen())
+            host::CancelInputBox(nullptr);
+    }
+}
+
+TEST_F(InputBoxes, ARejectedAnswerLeavesTheBoxOpenForAnotherTry) {
+    DriveMFD *display = Open(scout, 0);
+    Key(scout, 0, OAPI_KEY_S);
+    EXPECT_FALSE(Answer("-1"));
+    EXPECT_TRUE(host::InputBoxOpen());
+    EXPECT_TRUE(Answer("2500"));
+    EXPECT_EQ(display->state->distance, 2500.0);
+    std::string events = Transcript();
+    EXPECT_NE(events.find("input box \"Enter Distance[m](,Cell count):\" answered \"-1\": "
+                          "rejected, box stays open"),
+              std::string::npos);
+    EXPECT_NE(events.find("answered \"2500\": accepted"), std::string::npos);
+}
+
+TEST_F(InputBoxes, ABoxAnsweredAfterItsDisplayClosedStillActsOnTheState) {
+    Open(scout, 0);
+    Key(scout, 0, OAPI_KEY_S);
+    Close(scout, 0); // the display object is destroyed, the box stays
+    ASSERT_TRUE(host::InputBoxOpen());
+    EXPECT_TRUE(Answer("7500,2"));
+
+    DriveMFD *reopened = Open(scout, 0);
+    EXPECT_EQ(reopened->state->distance, 7500.0);
+    EXPECT_EQ(reopened->state->secondJumpCells, 2);
+
+    Key(scout, 0, OAPI_KEY_F);
+    Close(scout, 0);
+    EXPECT_TRUE(Answer("3"));
+    EXPECT_EQ(Open(scout, 0)->drive->GetFuelIndex(), 2u);
+
+    Key(scout, 0, OAPI_KEY_T);
+    Close(scout, 0);
+    EXPECT_TRUE(Answer("Earth"));
+    EXPECT_EQ(Open(scout, 0)->state->targetIndex, 0u);
+}
+
+TEST_F(InputBoxes, AnAnswerRedrawsTheDisplayThatShowsTheStateNow) {
+    Open(scout, 0);
+    Key(scout, 0, OAPI_KEY_S);
+    Close(scout, 0);
+    Open(scout, 0); // a new display object for the same state
+    int redraws = host::RedrawRequests(scout, 0);
+    EXPECT_TRUE(Answer("100"));
+    EXPECT_EQ(host::RedrawRequests(scout, 0), redraws + 1);
+}
+
+} // namespace

@@ -1,0 +1,137 @@
+#include "drive/drive_unit.h"
+#include "mfd/mfd_state.h"
+#include "module/module_exports.h"
+#include "module/module_state.h"
+#include "module/settings.h"
+#include "world/world.h"
+
+#include "scratch_directory.h"
+
+namespace {
+
+const char kNativeSettingsPath[] = "Modules/Plugin/TarselMFD.ini";
+
+class ModuleLifecycle : public ScratchDirectory {
+protected:
+    void TearDown() override {
+        if (driveRegistry || stateRegistry) {
+            opcCloseRenderViewport();
+            ExitModule(nullptr);
+        }
+        ScratchDirectory::TearDown();
+    }
+};
+
+// A drive as the display builds one, for a vessel of the host's world.
+DriveUnit *MakeDrive(const char *vesselName) {
+    Vessel *vessel = host::World().AddVessel(vesselName, "probe");
+    DriveParams params{};
+    params.vessel = &vessel->iface;
+    params.savedAperture = &savedAperture;
+    params.cellCount = 1;
+    params.soundId = -1;
+    const int32_t slots[4] = {50, 52, 53, 54};
+    params.soundSlots = slots;
+    params.rangeTable = new double[1]{7.5e8};
+    params.cellReloadTime = 10.0;
+    params.cellCapacity = 6000.0;
+    return new DriveUnit(params);
+}
+
+} // namespace
+
+TEST_F(ModuleLifecycle, WithoutASettingsFileTheDefaultsHoldAndTheFileIsWrittenAtExit) {
+    InitModule(nullptr);
+    EXPECT_EQ(DriveSettings.Capacitors, 5);
+    EXPECT_STREQ(DriveSettings.ClassName, "S C O U T");
+    ASSERT_NE(driveRegistry, nullptr);
+    ASSERT_NE(stateRegistry, nullptr);
+    EXPECT_EQ(driveRegistry->BucketCount(), 16u);
+    EXPECT_EQ(stateRegistry->BucketCount(), 16u);
+    EXPECT_TRUE(driveRegistry->empty);
+    EXPECT_EQ(stepBucketCount, 16u);
+    EXPECT_EQ(stepBucket, 0u);
+    EXPECT_EQ(stepChain, 0);
+    EXPECT_FALSE(std::filesystem::exists(kNativeSettingsPath));
+
+    ExitModule(nullptr);
+    EXPECT_EQ(driveRegistry, nullptr);
+    EXPECT_EQ(stateRegistry, nullptr);
+    std::string written = ReadFile(kNativeSettingsPath);
+    EXPECT_EQ(written.find("[Sizes]\nDrives=4\nMDFs=4\n[Effects]\n"), 0u);
+    EXPECT_NE(written.find("[Features]\nFleetRange=1.000000e+05\n"), std::string::npos);
+}
+
+TEST_F(ModuleLifecycle, SecondLoadReadsTheWrittenFileAndLeavesItAlone) {
+    InitModule(nullptr);
+    ExitModule(nullptr);
+    std::string first = ReadFile(kNativeSettingsPath);
+
+    InitModule(nullptr);
+    EXPECT_EQ(DriveSettings.Drives, 4);
+    EXPECT_EQ(DriveSettings.JumpRange, 7.5e8);
+    ExitModule(nullptr);
+    EXPECT_EQ(ReadFile(kNativeSettingsPath), first);
+}
+
+TEST_F(ModuleLifecycle, RegistrySizesComeFromTheSettings) {
+    WriteFile(kNativeSettingsPath, "[Sizes]\nDrives=2\nMDFs=99\n");
+    InitModule(nullptr);
+    EXPECT_EQ(driveRegistry->BucketCount(), 4u);
+    EXPECT_EQ(stepBucketCount, 4u);
+    EXPECT_EQ(stateRegistry->BucketCount(), 1u << kMaxBucketExponent);
+}
+
+TEST_F(ModuleLifecycle, LoadingStartsFromTheDefaultsEveryTime) {
+    WriteFile(kNativeSettingsPath, "[Settings]\nClassName=Courier\n");
+    InitModule(nullptr);
+    EXPECT_STREQ(DriveSettings.ClassName, "Courier");
+    ExitModule(nullptr);
+    std::filesystem::remove(kNativeSettingsPath);
+    InitModule(nullptr);
+    EXPECT_STREQ(DriveSettings.ClassName, "S C O U T");
+}
+
+TEST_F(ModuleLifecycle, EndOfRunDestroysEveryDriveAndStateAndResetsTheCursors) {
+    InitModule(nullptr);
+    for (const char *name : {"Alpha", "Beta", "Gamma"}) {
+        driveRegistry->Insert(name, reinterpret_cast<uintptr_t>(MakeDrive(name)));
+        stateRegistry->Insert((std::string(name) + ":0").c_str(),
+                              reinterpret_cast<uintptr_t>(new MFDState));
+    }
+    stateRegistry->Insert("empty:1", 0);
+    stepBucket = 9;
+    stepChain = 2;
+
+    opcCloseRenderViewport();
+    EXPECT_TRUE(driveRegistry->empty);
+    EXPECT_TRUE(stateRegistry->empty);
+    EXPECT_EQ(driveRegistry->EntryCount(), 0u);
+    EXPECT_EQ(stateRegistry->EntryCount(), 0u);
+    EXPECT_EQ(stepBucket, 0u);
+    EXPECT_EQ(stepChain, 0);
+    // The next run's dispatch begins at bucket 0 with registries that work.
+    driveRegistry->Insert("Delta", 0);
+    EXPECT_EQ(driveRegistry->EntryCount(), 1u);
+    host::World().Reset();
+}
+
+TEST_F(ModuleLifecycle, StartOfRunSavesTheCameraAperture) {
+    host::World().cameraAperture = 0.25;
+    savedAperture.restored = false;
+    opcOpenRenderViewport(nullptr, 640, 480, FALSE);
+    EXPECT_EQ(savedAperture.aperture, 0.25);
+    EXPECT_TRUE(savedAperture.restored);
+}
+
+TEST_F(ModuleLifecycle, ExitReleasesTheSharedBrush) {
+    InitModule(nullptr);
+    sharedBrush = CreateSolidBrush(RGB(0, 255, 0));
+    ExitModule(nullptr);
+    EXPECT_EQ(sharedBrush, nullptr);
+}
+
+TEST(ModuleVersion, IsTheBuildDateAsANumber) {
+    EXPECT_EQ(GetModuleVersion(), 60425);
+    EXPECT_EQ(GetModuleVersion(), 60425);
+}

@@ -1,0 +1,87 @@
+// Binding to the sound library: a missing library or a missing export leaves
+// the vessel silent with a log entry saying why.
+#include "sound_harness.h"
+
+namespace {
+
+const char kHeader[] = "Orbiter Sound Log Started\n*****************************\n\n";
+const char kSeparator[] = "--------------------------------------\n";
+const char kNotInstalled[] = "ERR01= Vessel->ConnectToOrbiterSoundDLL3: Unable to connect to "
+                             "OrbiterSound 3.0 - not installed or activated";
+
+class ConnectTest : public SoundTest {};
+
+TEST_F(ConnectTest, WithoutTheLibraryEachDriveLogsOnceUnderOneHeader) {
+    EXPECT_EQ(ConnectToOrbiterSoundDLL3(NewVessel("First")), -1);
+    EXPECT_EQ(ConnectToOrbiterSoundDLL3(NewVessel("Second")), -1);
+    const std::string entry = std::string(kSeparator) + kNotInstalled + "\n\n";
+    EXPECT_EQ(ReadLog(), kHeader + entry + entry);
+    EXPECT_EQ(Transcript().find("sound "), std::string::npos);
+}
+
+TEST_F(ConnectTest, ANullHandleIsRefusedBeforeTheLibraryIsSought) {
+    LoadLibrary("full");
+    EXPECT_EQ(ConnectToOrbiterSoundDLL3(nullptr), -1);
+    EXPECT_EQ(ReadLog(), std::string(kHeader) + kSeparator +
+                             "ERR01= Vessel->ConnectToOrbiterSoundDLL3: A vessel passed a NULL "
+                             "handle to this function\n\n");
+}
+
+TEST_F(ConnectTest, ALibraryLackingAnOrdinaryExportIsTooOld) {
+    LoadLibrary("no_replace");
+    EXPECT_EQ(ConnectToOrbiterSoundDLL3(NewVessel("Ship")), -1);
+    EXPECT_EQ(ReadLog(), std::string(kHeader) + kSeparator +
+                             "ERR02= ConnectToOrbiterSoundDLL3: Unable to find routines missing "
+                             "OrbiterSound3.0 ?\n\n");
+}
+
+TEST_F(ConnectTest, ALibraryLackingTheIdExportIsOlderStill) {
+    LoadLibrary("no_id");
+    EXPECT_EQ(ConnectToOrbiterSoundDLL3(NewVessel("Ship")), -1);
+    EXPECT_EQ(ReadLog(), std::string(kHeader) + kSeparator +
+                             "ERR03= unable to connect to GetMyID, Older OrbiterSound.dll ?\n\n");
+}
+
+TEST_F(ConnectTest, TheCompleteLibraryHandsEachVesselItsOwnId) {
+    LoadLibrary("full");
+    OBJHANDLE first = NewVessel("First");
+    OBJHANDLE second = NewVessel("Second");
+    EXPECT_EQ(ConnectToOrbiterSoundDLL3(first), 0);
+    EXPECT_EQ(ConnectToOrbiterSoundDLL3(second), 1);
+    EXPECT_EQ(ConnectToOrbiterSoundDLL3(first), 0);
+    EXPECT_FALSE(std::filesystem::exists("OrbiterSound_Log.txt"));
+    EXPECT_EQ(Count(Transcript(), "sound GetVesselSoundID3 -> id="), 3);
+}
+
+TEST_F(ConnectTest, ALogFromAnEarlierRunIsKeptAndExtended) {
+    {
+        std::ofstream earlier("OrbiterSound_Log.txt", std::ios::binary);
+        earlier << kHeader << kSeparator << "an earlier entry\n\n";
+    }
+    EXPECT_EQ(ConnectToOrbiterSoundDLL3(NewVessel("Ship")), -1);
+    EXPECT_EQ(ReadLog(), std::string(kHeader) + kSeparator + "an earlier entry\n\n" + kSeparator +
+                             kNotInstalled + "\n\n");
+}
+
+TEST_F(ConnectTest, EitherTextOfAnEntryMayBeLeftOut) {
+    WriteSoundLog("first only", nullptr);
+    WriteSoundLog(nullptr, "second only");
+    EXPECT_EQ(ReadLog(),
+              std::string(kHeader) + kSeparator + "first only\n" + kSeparator + "second only\n");
+}
+
+// The entry counter lives as long as the module is loaded, so the test runs
+// in a fresh process of its own.
+TEST_F(ConnectTest, TheLogTakesAtMostOneHundredAndOneEntries) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(
+        {
+            for (int i = 0; i < 120; ++i)
+                WriteSoundLog("entry", "");
+            const int written = Count(ReadLog(), kSeparator);
+            std::exit(written == 101 ? 0 : 1);
+        },
+        ::testing::ExitedWithCode(0), "");
+}
+
+} // namespace
