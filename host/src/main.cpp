@@ -1,10 +1,7 @@
 // tarsel-sim: the headless host that flies the module through a scenario file.
 #include "scenario/scenario_main.h"
 
-#ifndef TARSEL_DEFAULT_MODULE
-#define TARSEL_DEFAULT_MODULE "Modules/Plugin/TarselMFD.so"
-#endif
-
+// TARSEL_DEFAULT_MODULE: the module built alongside, set by the build.
 int main(int argc, char **argv) {
     return scenario::RunScenarioMain(argc, argv, TARSEL_DEFAULT_MODULE);
 }

@@ -17,13 +17,13 @@ public:
     void Title(HDC hDC, const char *title) const;
     HPEN SelectDefaultPen(HDC hDC, DWORD i) const;
     HFONT SelectDefaultFont(HDC hDC, DWORD i) const;
-    virtual bool ConsumeKeyBuffered(DWORD key) { return false; }
-    virtual bool ConsumeKeyImmediate(char *kstate) { return false; }
-    virtual bool ConsumeButton(int bt, int event) { return false; }
-    virtual char *ButtonLabel(int bt) { return 0; }
-    virtual int ButtonMenu(const MFDBUTTONMENU **menu) const { return 0; }
-    virtual void WriteStatus(FILEHANDLE scn) const {}
-    virtual void ReadStatus(FILEHANDLE scn) {}
+    virtual bool ConsumeKeyBuffered(DWORD /*key*/) { return false; }
+    virtual bool ConsumeKeyImmediate(char * /*kstate*/) { return false; }
+    virtual bool ConsumeButton(int /*bt*/, int /*event*/) { return false; }
+    virtual char *ButtonLabel(int /*bt*/) { return 0; }
+    virtual int ButtonMenu(const MFDBUTTONMENU ** /*menu*/) const { return 0; }
+    virtual void WriteStatus(FILEHANDLE /*scn*/) const {}
+    virtual void ReadStatus(FILEHANDLE /*scn*/) {}
     virtual void StoreStatus() const {}
     virtual void RecallStatus() {}
 

@@ -106,7 +106,6 @@ bool OpenDisplay(Vessel *v, int position, DWORD width, DWORD height, std::string
     d->position = position;
     d->width = width;
     d->height = height;
-    d->modeId = mode->id;
     d->modeName = mode->name;
     d->msgproc = mode->msgproc;
 

@@ -1,5 +1,24 @@
 // The host's display framework: display positions per vessel, the module's
 // display objects on them, keys, buttons, input boxes and recorded pages.
+//
+// Opening sends the mode OAPI_MSG_MFD_OPENEDEX, then, when that makes no
+// display, OAPI_MSG_MFD_OPENED (wparam MAKEWPARAM(w, h), lparam the VESSEL*);
+// the display is then attached, given cw = W/35 and ch = H/28 and asked to
+// RecallStatus. Closing: StoreStatus, OAPI_MSG_MFD_CLOSED, delete. Displays of
+// a vessel that is no longer in the world are closed before anything else
+// is done with displays. Pens, fonts and colours: default_styles.h.
+//
+// Transcript lines:
+//   display mode "NAME" registered (id N) / unregistered
+//   display VESSEL P opened: mode "NAME" WxH      display VESSEL P closed
+//   display VESSEL P: mode "NAME" made no display
+//   key 0xKK on display VESSEL P                 (before the display acts)
+//   key 0xKK on display VESSEL P: consumed | not consumed
+//   button I event 0xEE on display VESSEL P[: consumed | not consumed]
+//   display VESSEL P: redraw requested           display VESSEL P: buttons refreshed
+//   input box "TITLE" opened | cancelled
+//   input box "TITLE" answered "TEXT": accepted | rejected, box stays open
+//   input box "TITLE" not opened: input box "OTHER" is open
 #ifndef HOST_DISPLAYS_H
 #define HOST_DISPLAYS_H
 
@@ -49,6 +68,8 @@ bool OpenDisplay(Vessel *v, int position, DWORD width, DWORD height, std::string
 bool CloseDisplay(Vessel *v, int position, std::string *error);
 bool SendKey(Vessel *v, int position, DWORD key, bool *consumed, std::string *error);
 bool SendButton(Vessel *v, int position, int button, int event, bool *consumed, std::string *error);
+// Draws afresh on a new recording context holding default font 0, default
+// pen 0, the stock white brush and the text colour kDefaultTextColour.
 bool DrawPage(Vessel *v, int position, Page *page, std::string *error);
 bool ListButtons(Vessel *v, int position, std::vector<ButtonInfo> *buttons, std::string *error);
 // Closes every display and cancels an open input box: the end of a run.
@@ -60,6 +81,8 @@ MFD *DisplayObject(Vessel *v, int position);
 // How often that display asked to be redrawn since it opened.
 int RedrawRequests(Vessel *v, int position);
 
+// One input box at a time: while one is open another is not opened, except
+// by the open box's own callback, whose new box takes its place.
 bool InputBoxOpen();
 // Confirms the open box with text; false when no box is open.
 bool AnswerInputBox(const std::string &text, std::string *error);

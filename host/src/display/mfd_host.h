@@ -14,7 +14,6 @@ public:
     Vessel *vessel = nullptr;
     int position = 0;
     DWORD width = 0, height = 0;
-    int modeId = 0;
     std::string modeName;
     OAPI_MSGTYPE (*msgproc)(UINT, UINT, WPARAM, LPARAM) = nullptr;
     MFD *display = nullptr;

@@ -49,10 +49,6 @@ const RegisteredMode *FirstMode() {
     return Modes().empty() ? nullptr : &Modes().front();
 }
 
-void ClearModes() {
-    Modes().clear();
-}
-
 } // namespace host
 
 int oapiRegisterMFDMode(MFDMODESPEC &spec) {

@@ -20,7 +20,6 @@ struct RegisteredMode {
 const RegisteredMode *FindModeByName(const std::string &name);
 // The first registered mode, or null; the display opens it when no name is given.
 const RegisteredMode *FirstMode();
-void ClearModes();
 
 } // namespace host
 

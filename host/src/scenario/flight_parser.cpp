@@ -19,10 +19,6 @@ const int kLetterCodes[26] = {0x1E, 0x30, 0x2E, 0x20, 0x12, 0x21, 0x22, 0x23, 0x
                               0x24, 0x25, 0x26, 0x32, 0x31, 0x18, 0x19, 0x10, 0x13,
                               0x1F, 0x14, 0x16, 0x2F, 0x11, 0x2D, 0x15, 0x2C};
 
-double Length(const VECTOR3 &v) {
-    return std::sqrt(v.x * v.x + v.y * v.y + v.z * v.z);
-}
-
 // Words of a flight line, with the look-ups the commands share.
 class FlightReader : public LineReader {
 public:
@@ -57,13 +53,6 @@ public:
         }
         return static_cast<int>(
             Whole("tank index of " + ship.name, 0, static_cast<long long>(ship.tanks.size()) - 1));
-    }
-
-    VECTOR3 Direction(const std::string &what) {
-        VECTOR3 v = Vector(what);
-        if (Length(v) == 0.0)
-            Fail(what + " must not be the zero vector");
-        return v;
     }
 
     double NonNegative(const std::string &what) {
@@ -144,16 +133,14 @@ void ReadAperture(FlightReader &r, Command &c) {
 
 void ReadTurn(FlightReader &r, Command &c) {
     c.vessel = r.Vessel().name;
-    c.vec = r.Direction("direction");
+    c.vec = r.Axis("direction");
     if (r.AtEnd())
         return;
     if (r.Word("UP") != "UP")
         r.Fail("expected UP x y z after the direction");
-    c.up = r.Direction("up axis");
+    c.up = r.Axis("up axis");
     c.hasUp = true;
-    VECTOR3 n = {{c.vec.y * c.up.z - c.vec.z * c.up.y, c.vec.z * c.up.x - c.vec.x * c.up.z,
-                  c.vec.x * c.up.y - c.vec.y * c.up.x}};
-    if (Length(n) <= 1e-9 * Length(c.vec) * Length(c.up))
+    if (Parallel(c.vec, c.up))
         r.Fail("up axis is parallel to the direction");
 }
 

@@ -38,6 +38,7 @@ struct DockEntry {
     int port = 0;
     std::string other;
     int otherPort = 0;
+    int line = 0; // where it was declared, for messages
 };
 
 struct ShipEntry {

@@ -5,7 +5,6 @@
 #include "scenario/scenario_names.h"
 #include "scenario/scenario_text.h"
 
-#include <cmath>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -18,15 +17,6 @@ namespace scenario {
 namespace {
 
 constexpr int kMaxPorts = 64;
-
-double Length(const VECTOR3 &v) {
-    return std::sqrt(v.x * v.x + v.y * v.y + v.z * v.z);
-}
-
-bool Parallel(const VECTOR3 &a, const VECTOR3 &b) {
-    VECTOR3 n = {{a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x}};
-    return Length(n) <= 1e-9 * Length(a) * Length(b);
-}
 
 bool IsWord(const Line &line, const char *word) {
     return line.error.empty() && !line.tokens.empty() && !line.tokens[0].quoted &&
@@ -76,8 +66,7 @@ public:
 private:
     Scenario &out_;
     int cameraLine_ = 0;
-    std::map<std::string, int> names_;           // folded name -> line of its declaration
-    std::vector<std::pair<int, int>> dockLines_; // ship index, line, in the order read
+    std::map<std::string, int> names_; // folded name -> line of its declaration
 
     std::vector<Block> CollectBlocks(const std::vector<Line> &lines) {
         static const std::set<std::string> kBlocks = {"DESC", "ENVIRONMENT", "BODIES", "SHIPS",
@@ -263,13 +252,9 @@ private:
         } else if (key == "RVEL") {
             ship.rvel = r.Vector("velocity");
         } else if (key == "DIR") {
-            ship.dir = r.Vector("direction");
-            if (Length(ship.dir) == 0.0)
-                r.Fail("DIR must not be the zero vector");
+            ship.dir = r.Axis("DIR");
         } else if (key == "UP") {
-            ship.up = r.Vector("up axis");
-            if (Length(ship.up) == 0.0)
-                r.Fail("UP must not be the zero vector");
+            ship.up = r.Axis("UP");
         } else if (key == "MASS") {
             ship.mass = NonNegative(r, "vessel mass");
         } else if (key == "SIZE") {
@@ -288,8 +273,8 @@ private:
             dock.port = static_cast<int>(r.Whole("port", 0, kMaxPorts - 1));
             dock.other = r.Name("vessel name");
             dock.otherPort = static_cast<int>(r.Whole("port of " + dock.other, 0, kMaxPorts - 1));
+            dock.line = line;
             ship.docks.push_back(dock);
-            dockLines_.emplace_back(static_cast<int>(out_.ships.size()) - 1, line);
         } else if (key == "CAMOFS") {
             ship.cameraOffset = r.Vector("camera offset");
         } else {
@@ -306,13 +291,11 @@ private:
     // Every connection once: the mirror of a connection already declared is dropped.
     void CheckDocks() {
         std::map<std::pair<std::string, int>, std::pair<std::string, int>> used;
-        size_t next = 0;
-        for (size_t s = 0; s < out_.ships.size(); ++s) {
-            ShipEntry &ship = out_.ships[s];
+        for (ShipEntry &ship : out_.ships) {
             std::vector<DockEntry> kept;
             for (const DockEntry &dock : ship.docks) {
-                int line = dockLines_[next++].second;
-                const ShipEntry *other = CheckDock(ship, dock, line);
+                int line = dock.line;
+                const ShipEntry *other = CheckDock(ship, dock);
                 auto here = std::make_pair(FoldCase(ship.name), dock.port);
                 auto there = std::make_pair(FoldCase(other->name), dock.otherPort);
                 auto found = used.find(here);
@@ -333,7 +316,8 @@ private:
         }
     }
 
-    const ShipEntry *CheckDock(const ShipEntry &ship, const DockEntry &dock, int line) const {
+    const ShipEntry *CheckDock(const ShipEntry &ship, const DockEntry &dock) const {
+        int line = dock.line;
         const ShipEntry *other = FindShip(out_, dock.other);
         if (!other)
             throw ScenarioError(line, FindBody(out_, dock.other)

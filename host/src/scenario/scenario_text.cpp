@@ -108,6 +108,12 @@ bool ParseNumber(const std::string &word, double *value) {
     return true;
 }
 
+bool Parallel(const VECTOR3 &a, const VECTOR3 &b) {
+    auto length = [](double x, double y, double z) { return std::sqrt(x * x + y * y + z * z); };
+    double cross = length(a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x);
+    return cross <= 1e-9 * length(a.x, a.y, a.z) * length(b.x, b.y, b.z);
+}
+
 std::string FoldCase(const std::string &name) {
     std::string folded = name;
     for (char &c : folded)
@@ -164,6 +170,13 @@ VECTOR3 LineReader::Vector(const std::string &what) {
     v.x = Number(what + " x");
     v.y = Number(what + " y");
     v.z = Number(what + " z");
+    return v;
+}
+
+VECTOR3 LineReader::Axis(const std::string &what) {
+    VECTOR3 v = Vector(what);
+    if (v.x == 0.0 && v.y == 0.0 && v.z == 0.0)
+        Fail(what + " must not be the zero vector");
     return v;
 }
 

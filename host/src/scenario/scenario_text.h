@@ -44,6 +44,9 @@ const std::vector<Token> &WordsOf(const Line &line);
 // A finite C floating-point literal making up the whole word.
 bool ParseNumber(const std::string &word, double *value);
 
+// True when the two axes are parallel (or either is zero).
+bool Parallel(const VECTOR3 &a, const VECTOR3 &b);
+
 // Lower-case copy, for names matched without regard to case.
 std::string FoldCase(const std::string &name);
 
@@ -67,6 +70,8 @@ public:
     // A number with a whole value in [min, max].
     long long Whole(const std::string &what, long long min, long long max);
     VECTOR3 Vector(const std::string &what);
+    // A vector that is not zero, for an axis.
+    VECTOR3 Axis(const std::string &what);
     // The rest of the line as written; a single quoted text stands for its
     // content, so "" is an empty text.
     std::string Rest();

@@ -47,6 +47,13 @@ void LogBeacons() {
     }
 }
 
+// A vessel's displays are switched off before the vessel goes, as the simulator does.
+void CloseDisplaysOfDeleted() {
+    for (SimObject *o : World().objects)
+        if (o->isVessel && static_cast<Vessel *>(o)->deletePending)
+            CloseDisplaysOf(static_cast<Vessel *>(o));
+}
+
 } // namespace
 
 bool LoadSoundLibrary(const std::string &variant, std::string *error) {
@@ -118,6 +125,7 @@ void RunSteps(long long n) {
                            kMjdAtTimeZero + world.simTime / 86400.0);
         world.MoveObjects(world.stepLength);
         LogBeacons();
+        CloseDisplaysOfDeleted();
         world.FlushDeletions();
     }
 }

@@ -12,7 +12,8 @@ using DisplayObject = DisplayTest;
 
 TEST_F(DisplayObject, OnlyTheOpenedMessageMakesADisplay) {
     LPARAM vessel = reinterpret_cast<LPARAM>(&scout->iface);
-    for (UINT msg : {UINT{OAPI_MSG_MFD_CLOSED}, UINT{OAPI_MSG_MFD_UPDATE}, UINT{OAPI_MSG_MFD_OPENEDEX}, 99u})
+    for (UINT msg :
+         {UINT{OAPI_MSG_MFD_CLOSED}, UINT{OAPI_MSG_MFD_UPDATE}, UINT{OAPI_MSG_MFD_OPENEDEX}, 99u})
         EXPECT_EQ(MsgProc(msg, 0, MAKEWPARAM(256, 256), vessel), 0) << msg;
     EXPECT_EQ(MsgProc(OAPI_MSG_MFD_OPENED, 0, MAKEWPARAM(256, 256), 0), 0);
     EXPECT_TRUE(driveRegistry->empty);

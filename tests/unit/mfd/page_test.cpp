@@ -118,7 +118,8 @@ TEST_F(Page, PercentTextsOfTheCurrentCell) {
     ASSERT_NE(Text(page, "30%"), nullptr);
 
     display->drive->cellCharge = 0.29; // 28.999... is cut, not rounded
-    EXPECT_NE(Text(Draw(scout, 0), "28%"), nullptr);
+    page = Draw(scout, 0);
+    EXPECT_NE(Text(page, "28%"), nullptr);
 
     display->drive->cellCharge = 0.0;
     page = Draw(scout, 0);
@@ -186,7 +187,8 @@ TEST_F(Page, ClassNameIsDrawnLiterallyAndCutToTheTextBuffer) {
     DriveSettings.ClassName[200] = '\0';
     std::string shown = Line(scout, 0, "Drive class");
     EXPECT_EQ(shown, std::string(127, 'A'));
-    const host::DrawCall *call = Text(Draw(scout, 0), shown);
+    host::Page page = Draw(scout, 0);
+    const host::DrawCall *call = Text(page, shown);
     ASSERT_NE(call, nullptr);
     EXPECT_EQ(call->x, -308);
 }
