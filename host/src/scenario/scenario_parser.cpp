@@ -134,10 +134,10 @@ private:
             } else if (key == "GRAVITY") {
                 env.gravity = Choice(r, "GRAVITY", {{"ON", 1}, {"OFF", 0}}) == 1;
             } else if (key == "APERTURE") {
-                // The range the camera accepts.
+                // As the flight's APERTURE: the camera clamps it to what it accepts.
                 env.aperture = r.Number("aperture");
-                if (env.aperture < 0.1 || env.aperture > 80.0)
-                    r.Fail("APERTURE must be between 0.1 and 80 degrees");
+                if (env.aperture <= 0.0)
+                    r.Fail("APERTURE must be more than 0 degrees");
             } else if (key == "CAMERA") {
                 env.camera = r.Name("camera target");
                 cameraLine_ = line->number;

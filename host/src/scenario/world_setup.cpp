@@ -41,7 +41,7 @@ void BuildWorld(const Scenario &s) {
     world.stepCount = 0;
     world.simTime = env.start;
     world.gravity = env.gravity;
-    world.cameraAperture = env.aperture * kRadiansPerDegree;
+    world.SetCameraAperture(env.aperture * kRadiansPerDegree);
     for (const BodyEntry &body : s.bodies)
         world.AddBody(body.name, body.mass, body.size, body.pos, body.vel);
     for (const ShipEntry &ship : s.ships)

@@ -62,7 +62,7 @@ TEST(ScenarioErrors, Environment) {
         {env("STEP 1\nSTEP 2"), "t.scn:3: STEP given twice"},
         {env("GRAVITY on"), "t.scn:2: GRAVITY must be one of ON, OFF, not 'on'"},
         {env("SOUND LOUD"), "t.scn:2: SOUND must be one of ON, OFF, NO_REPLACE, NO_ID, not 'LOUD'"},
-        {env("APERTURE 90"), "t.scn:2: APERTURE must be between 0.1 and 80 degrees"},
+        {env("APERTURE 0"), "t.scn:2: APERTURE must be more than 0 degrees"},
         {env("CAMERA Nobody"), "t.scn:2: unknown camera target 'Nobody'"},
         {env("WIND 3"), "t.scn:2: unknown environment keyword 'WIND'"},
     });
