@@ -23,7 +23,9 @@ struct Wave {
     std::string file;
 };
 
-const void *idOwners[kIdCount] = {};
+#ifndef SOUNDLIB_NO_ID
+const void *idOwners[kIdCount] = {}; // the vessel handle each sound id was given to
+#endif
 Wave waves[kIdCount][kSlotCount + 1];
 
 void Report(const char *fmt, ...) __attribute__((format(printf, 1, 2)));

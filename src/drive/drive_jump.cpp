@@ -19,15 +19,11 @@ VESSELSTATUS2 ReadStatus(const VESSEL *v) {
     return status;
 }
 
-// The ramps change the velocity by (simdt × v) × k per step, in that order.
+// The ramps change the velocity by (simdt × v) × k per step, in that order;
+// a negative k slows down (negation is exact, so the sum equals a difference).
 void AddRamp(VECTOR3 &velocity, const VECTOR3 &v, double simdt, double k) {
     for (int i = 0; i < 3; ++i)
         velocity.data[i] += (simdt * v.data[i]) * k;
-}
-
-void SubtractRamp(VECTOR3 &velocity, const VECTOR3 &v, double simdt, double k) {
-    for (int i = 0; i < 3; ++i)
-        velocity.data[i] -= (simdt * v.data[i]) * k;
 }
 
 // A flash object the host could not make has no handle; the jump goes on unlit.
@@ -129,7 +125,7 @@ double DriveUnit::StepDecelerate(double simdt, double t) {
         return savedAperture->aperture;
     }
     const double k = (7.3 - t) * 0.0684931506849315;
-    SubtractRamp(status.rvel, jumpVelocityVector, simdt, k);
+    AddRamp(status.rvel, jumpVelocityVector, simdt, -k);
     vessel->DefSetStateEx(&status);
     cellCharge = 0.4 * k;
     return (k * 2.443460952 + 1.570796327) * 0.5;

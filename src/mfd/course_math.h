@@ -11,12 +11,6 @@ namespace course {
 // are defined with it.
 constexpr double kPi = 3.14159265358979;
 
-VECTOR3 Minus(const VECTOR3 &a, const VECTOR3 &b);
-VECTOR3 Cross(const VECTOR3 &a, const VECTOR3 &b);
-double Length(const VECTOR3 &a);
-// a / |a|; the zero vector stays zero.
-VECTOR3 Unit(const VECTOR3 &a);
-
 // Angle between two unit (or zero) vectors from their chord,
 // asin(|a - b| / 2) * 360 / pi, 0 to 180. Rounding can make the chord a hair
 // longer than 2; the sine is clamped so the answer is never NaN.

@@ -1,5 +1,6 @@
 // The "Mode value" line: target data and course readouts, read afresh from
 // the host at every drawing.
+#include "drive/vector_ops.h"
 #include "mfd/course_math.h"
 #include "mfd/drive_mfd.h"
 #include "module/module_state.h"
@@ -8,14 +9,6 @@
 #include <cstdio>
 
 namespace {
-
-VECTOR3 Axis(double x, double y, double z) {
-    VECTOR3 a;
-    a.x = x;
-    a.y = y;
-    a.z = z;
-    return a;
-}
 
 VECTOR3 GlobalAxis(VESSEL *vessel, const VECTOR3 &local) {
     VECTOR3 global;
@@ -43,10 +36,10 @@ void DriveMFD::FormatModeValue(OBJHANDLE target, double range, char *text, size_
     const OBJHANDLE own = vessel->GetHandle();
     VECTOR3 p;
     oapiGetRelativePos(target, own, &p);
-    const VECTOR3 forward = GlobalAxis(vessel, Axis(0, 0, 1));
+    const VECTOR3 forward = GlobalAxis(vessel, MakeVector(0, 0, 1));
 
     if (mode <= 6) {
-        const double d = course::Length(p);
+        const double d = VectorLength(p);
         if (state->setToCurrent) {
             state->setToCurrent = false;
             state->distance = d;
@@ -55,8 +48,8 @@ void DriveMFD::FormatModeValue(OBJHANDLE target, double range, char *text, size_
             std::snprintf(text, size, "%7.6em", d);
             return;
         }
-        const double chord = course::Length(course::Minus(course::Unit(p), forward));
-        const double deviation = course::ChordAngle(course::Unit(p), forward);
+        const double chord = VectorLength(VectorMinus(VectorUnit(p), forward));
+        const double deviation = course::ChordAngle(VectorUnit(p), forward);
         if (mode == 3) {
             std::snprintf(text, size, "%7.6em", chord * range);
             return;
@@ -90,12 +83,12 @@ void DriveMFD::FormatModeValue(OBJHANDLE target, double range, char *text, size_
     VECTOR3 v;
     oapiGetRelativeVel(target, own, &v);
     if (mode == 7) {
-        std::snprintf(text, size, "%7.6em/s", course::Length(v));
+        std::snprintf(text, size, "%7.6em/s", VectorLength(v));
     } else if (mode == 8) {
         std::snprintf(text, size, "%9.6f\xB0", course::VelocityElevation(v, p));
     } else {
         double withUp = 0.0, withForward = 0.0;
-        course::PlaneAlignment(v, p, forward, GlobalAxis(vessel, Axis(0, 1, 0)), &withUp,
+        course::PlaneAlignment(v, p, forward, GlobalAxis(vessel, MakeVector(0, 1, 0)), &withUp,
                                &withForward);
         std::snprintf(text, size, "%4.1f\xB0 (%4.1f\xB0)", withUp, withForward);
     }

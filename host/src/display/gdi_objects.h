@@ -13,8 +13,8 @@ struct GdiObject {
     UINT type = OBJ_PEN; // OBJ_PEN, OBJ_BRUSH or OBJ_FONT
     COLORREF colour = 0;
     UINT penStyle = PS_SOLID;
-    bool hollow = false;    // the null brush
     int fontIndex = -1;     // the display's default font number
+    bool hollow = false;    // the null brush
     bool deletable = false; // made by CreateSolidBrush; stock and default objects stay
 };
 

@@ -89,9 +89,11 @@ private:
             block.line = lines[i].number;
             std::string end = "END_" + name;
             for (++i; i < lines.size() && !IsWord(lines[i], end.c_str()); ++i) {
-                if (name != "DESC" && StartsBlock(lines[i]))
-                    throw ScenarioError(lines[i].number, lines[i].tokens[0].text + " inside " +
-                                                             word + " (missing " + end + "?)");
+                if (name != "DESC" && StartsBlock(lines[i])) {
+                    std::string message = lines[i].tokens[0].text;
+                    message.append(" inside ").append(word).append(" (missing ");
+                    throw ScenarioError(lines[i].number, message.append(end).append("?)"));
+                }
                 block.lines.push_back(&lines[i]);
             }
             if (i == lines.size())

@@ -1,12 +1,9 @@
 // The display framework as a module meets it: opening and closing order,
-// keys and buttons, redraw requests, input boxes and recorded pages.
+// input boxes and recorded pages.
 #include "display/displays.h"
-#include "world/transcript.h"
-#include "world/world.h"
+#include "module_world.h"
 
-#include <gtest/gtest.h>
-
-#include <sstream>
+#include <algorithm>
 
 namespace {
 
@@ -17,8 +14,7 @@ std::vector<std::string> &Log() {
 
 int boxAnswers = 0;
 
-bool AcceptOnlyYes(void *, char *text, void *usrdata) {
-    Log().push_back(std::string("answer ") + text + " " + static_cast<const char *>(usrdata));
+bool AcceptOnlyYes(void *, char *text, void *) {
     ++boxAnswers;
     return std::string(text) == "yes";
 }
@@ -46,12 +42,8 @@ public:
                              const_cast<char *>("1"));
         else if (key == OAPI_KEY_N)
             oapiOpenInputBox(const_cast<char *>("Chain"), OpenAnotherBox, nullptr, 20, nullptr);
-        else if (key == OAPI_KEY_R)
-            InvalidateDisplay();
-        return key != OAPI_KEY_Y;
+        return true;
     }
-    bool ConsumeButton(int bt, int event) override { return bt == 2 && event == 1; }
-    char *ButtonLabel(int bt) override { return bt == 0 ? const_cast<char *>("ONE") : nullptr; }
     void StoreStatus() const override { Log().push_back("store"); }
     void RecallStatus() override {
         Log().push_back("recall cw=" + std::to_string(cw) + " ch=" + std::to_string(ch));
@@ -70,12 +62,10 @@ OAPI_MSGTYPE FakeProc(UINT msg, UINT position, WPARAM wparam, LPARAM lparam) {
     return 0;
 }
 
-class Framework : public ::testing::Test {
+class Framework : public ModuleWorldTest {
 protected:
     void SetUp() override {
-        host::World().Reset();
-        host::SetQuiet(false);
-        host::SetOutput(&transcript);
+        ModuleWorldTest::SetUp();
         Log().clear();
         extendedOpens = false;
         boxAnswers = 0;
@@ -86,8 +76,7 @@ protected:
     void TearDown() override {
         host::CloseAllDisplays();
         oapiUnregisterMFDMode(modeId);
-        host::SetOutput(nullptr);
-        host::World().Reset();
+        ModuleWorldTest::TearDown();
     }
 
     bool Open(int position, DWORD w = 256, DWORD h = 256) {
@@ -104,25 +93,26 @@ protected:
 
     int modeId = 0;
     Vessel *ship = nullptr;
-    std::ostringstream transcript;
 };
 
+// The extended message first, the plain one when that makes no display;
+// then attach and recall. Opening an open place replaces its display.
 TEST_F(Framework, OpeningTriesTheExtendedMessageFirstThenAttachesAndRecalls) {
     ASSERT_TRUE(Open(3, 300, 400));
     std::vector<std::string> expected = {"msg 4 at 3 300x400", "msg 1 at 3 300x400", "construct",
                                          "recall cw=8 ch=14"};
     EXPECT_EQ(Log(), expected);
-    EXPECT_NE(transcript.str().find("display Ship 3 opened: mode \"Fake\" 300x400"),
-              std::string::npos);
-}
+    EXPECT_NE(Transcript().find("display Ship 3 opened: mode \"Fake\" 300x400"), std::string::npos);
 
-TEST_F(Framework, AnExtendedOpenIsTakenWithoutThePlainOne) {
     extendedOpens = true;
-    ASSERT_TRUE(Open(0));
-    std::vector<std::string> expected = {"msg 4 at 0 256x256", "construct", "recall cw=7 ch=9"};
+    Log().clear();
+    ASSERT_TRUE(Open(3));
+    expected = {"store",     "msg 2 at 3 0x0",  "destroy", "msg 4 at 3 256x256",
+                "construct", "recall cw=7 ch=9"};
     EXPECT_EQ(Log(), expected);
 }
 
+// Closing, and the displays of a vessel that has gone: store, tell the mode, delete.
 TEST_F(Framework, ClosingStoresTellsTheModeThenDeletes) {
     ASSERT_TRUE(Open(0));
     Log().clear();
@@ -133,13 +123,14 @@ TEST_F(Framework, ClosingStoresTellsTheModeThenDeletes) {
     EXPECT_EQ(host::DisplayObject(ship, 0), nullptr);
     EXPECT_FALSE(host::CloseDisplay(ship, 0, &error));
     EXPECT_EQ(error, "display Ship 0 is not open");
-}
 
-TEST_F(Framework, OpeningAnOpenPositionReplacesItsDisplay) {
     ASSERT_TRUE(Open(0));
-    ASSERT_TRUE(Open(0));
-    EXPECT_EQ(std::count(Log().begin(), Log().end(), "destroy"), 1);
-    EXPECT_NE(host::DisplayObject(ship, 0), nullptr);
+    host::World().RequestDelete(ship);
+    host::World().FlushDeletions();
+    Log().clear();
+    host::Page page;
+    EXPECT_FALSE(host::DrawPage(ship, 0, &page, &error));
+    EXPECT_EQ(Log(), expected);
 }
 
 TEST_F(Framework, BadPlacesAndSizesAreRefused) {
@@ -152,29 +143,7 @@ TEST_F(Framework, BadPlacesAndSizesAreRefused) {
     EXPECT_TRUE(Log().empty());
 }
 
-TEST_F(Framework, KeysAndButtonsReportWhetherTheyWereConsumed) {
-    ASSERT_TRUE(Open(0));
-    EXPECT_TRUE(Key(OAPI_KEY_J));
-    EXPECT_FALSE(Key(OAPI_KEY_Y));
-    bool consumed = false;
-    std::string error;
-    ASSERT_TRUE(host::SendButton(ship, 0, 2, 1, &consumed, &error));
-    EXPECT_TRUE(consumed);
-    std::string events = transcript.str();
-    EXPECT_NE(events.find("key 0x24 on display Ship 0: consumed"), std::string::npos);
-    EXPECT_NE(events.find("key 0x15 on display Ship 0: not consumed"), std::string::npos);
-    EXPECT_NE(events.find("button 2 event 0x01 on display Ship 0: consumed"), std::string::npos);
-    EXPECT_FALSE(host::SendKey(ship, 5, OAPI_KEY_J, &consumed, &error));
-}
-
-TEST_F(Framework, RedrawRequestsAreCountedAndReported) {
-    ASSERT_TRUE(Open(0));
-    Key(OAPI_KEY_R);
-    Key(OAPI_KEY_R);
-    EXPECT_EQ(host::RedrawRequests(ship, 0), 2);
-    EXPECT_NE(transcript.str().find("display Ship 0: redraw requested"), std::string::npos);
-}
-
+// A box opened by the open box's own callback takes its place.
 TEST_F(Framework, OneBoxAtATimeAndARejectionKeepsItOpen) {
     ASSERT_TRUE(Open(0));
     Key(OAPI_KEY_T);
@@ -188,19 +157,15 @@ TEST_F(Framework, OneBoxAtATimeAndARejectionKeepsItOpen) {
     EXPECT_EQ(boxAnswers, 2);
     EXPECT_FALSE(host::AnswerInputBox("late", &error));
     EXPECT_EQ(error, "no input box is open");
-    std::string events = transcript.str();
+    std::string events = Transcript();
     EXPECT_NE(events.find("input box \"First \\\"box\\\"\" opened"), std::string::npos);
     EXPECT_NE(
         events.find("input box \"Chain\" not opened: input box \"First \\\"box\\\"\" is open"),
         std::string::npos);
     EXPECT_NE(events.find("answered \"no\": rejected, box stays open"), std::string::npos);
     EXPECT_NE(events.find("answered \"yes\": accepted"), std::string::npos);
-}
 
-TEST_F(Framework, ABoxOpenedByACallbackStaysOpen) {
-    ASSERT_TRUE(Open(0));
     Key(OAPI_KEY_N);
-    std::string error;
     ASSERT_TRUE(host::AnswerInputBox("anything", &error));
     EXPECT_EQ(host::InputBoxTitle(), "Second");
 }
@@ -212,20 +177,7 @@ TEST_F(Framework, TheEndOfARunClosesDisplaysAndCancelsTheBox) {
     host::CloseAllDisplays();
     EXPECT_EQ(std::count(Log().begin(), Log().end(), "destroy"), 2);
     EXPECT_FALSE(host::InputBoxOpen());
-    EXPECT_NE(transcript.str().find("input box \"First \\\"box\\\"\" cancelled"),
-              std::string::npos);
-}
-
-TEST_F(Framework, DisplaysOfADeletedVesselAreClosed) {
-    ASSERT_TRUE(Open(0));
-    host::World().RequestDelete(ship);
-    host::World().FlushDeletions();
-    Log().clear();
-    std::string error;
-    host::Page page;
-    EXPECT_FALSE(host::DrawPage(ship, 0, &page, &error));
-    std::vector<std::string> expected = {"store", "msg 2 at 0 0x0", "destroy"};
-    EXPECT_EQ(Log(), expected);
+    EXPECT_NE(Transcript().find("input box \"First \\\"box\\\"\" cancelled"), std::string::npos);
 }
 
 TEST_F(Framework, APageStartsInFontZeroAndTheMainColour) {
@@ -238,16 +190,6 @@ TEST_F(Framework, APageStartsInFontZeroAndTheMainColour) {
                                          "rect 0 0 10 10 fill #FFFFFF", "end"};
     EXPECT_EQ(host::PageListing(page), expected);
     EXPECT_EQ(page.calls[2].pen, RGB(255, 200, 0));
-}
-
-TEST_F(Framework, ButtonsListTwelveEntries) {
-    ASSERT_TRUE(Open(0));
-    std::vector<host::ButtonInfo> buttons;
-    std::string error;
-    ASSERT_TRUE(host::ListButtons(ship, 0, &buttons, &error));
-    ASSERT_EQ(buttons.size(), 12u);
-    EXPECT_EQ(host::ButtonLine(buttons[0]), "button 0 \"ONE\" \"\" -");
-    EXPECT_EQ(host::ButtonLine(buttons[11]), "button 11 \"\" \"\" -");
 }
 
 } // namespace

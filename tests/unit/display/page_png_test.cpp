@@ -1,33 +1,29 @@
 // Pictures of pages: black surface, exact colours, GDI's rectangle edges.
 #include "display/displays.h"
+#include "module_world.h"
 
 #include <cairo.h>
-#include <gtest/gtest.h>
-
-#include <filesystem>
-#include <unistd.h>
 
 namespace {
 
-class PagePng : public ::testing::Test {
+class PagePng : public ModuleWorldTest {
 protected:
-    void SetUp() override {
-        std::string pattern =
-            (std::filesystem::temp_directory_path() / "tarsel-png-XXXXXX").string();
-        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-        dir_ = pattern;
-        path_ = (dir_ / "page.png").string();
-    }
     void TearDown() override {
         if (image_)
             cairo_surface_destroy(image_);
-        std::filesystem::remove_all(dir_);
+        ModuleWorldTest::TearDown();
+    }
+
+    // Writes the page to page.png in the working directory.
+    static void Write(const host::Page &page) {
+        std::string error;
+        ASSERT_TRUE(host::WritePagePng(page, "page.png", &error)) << error;
     }
 
     // 0x00RRGGBB of one pixel of the written file, read back once.
     uint32_t Pixel(int x, int y) {
         if (!image_) {
-            image_ = cairo_image_surface_create_from_png(path_.c_str());
+            image_ = cairo_image_surface_create_from_png("page.png");
             EXPECT_EQ(cairo_surface_status(image_), CAIRO_STATUS_SUCCESS);
             cairo_surface_flush(image_);
         }
@@ -36,35 +32,22 @@ protected:
         return reinterpret_cast<const uint32_t *>(row)[x] & 0xFFFFFF;
     }
 
-    cairo_surface_t *image_ = nullptr;
-
-    static host::DrawCall Rect(int l, int t, int r, int b) {
-        host::DrawCall c;
-        c.kind = host::DrawCall::Rect;
-        c.left = l;
-        c.top = t;
-        c.right = r;
-        c.bottom = b;
-        return c;
+    // A rectangle: its edges, brush colour (none when 0) and pen colour.
+    static host::DrawCall Rect(int l, int t, int r, int b, COLORREF fill, COLORREF pen) {
+        return host::DrawCall{
+            host::DrawCall::Rect, 0, 0, "", 0, 0, l, t, r, b, fill != 0, fill, true, pen};
     }
 
-    std::filesystem::path dir_;
-    std::string path_;
+    cairo_surface_t *image_ = nullptr;
 };
 
 TEST_F(PagePng, RectanglesLeaveOutTheirRightAndBottomEdge) {
     host::Page page;
     page.width = 40;
     page.height = 30;
-    host::DrawCall filled = Rect(2, 3, 12, 13);
-    filled.filled = true;
-    filled.fill = RGB(120, 200, 255);
-    filled.pen = RGB(255, 0, 0);
-    host::DrawCall outline = Rect(20, 3, 30, 13);
-    outline.pen = RGB(0, 255, 0);
-    page.calls = {filled, outline};
-    std::string error;
-    ASSERT_TRUE(host::WritePagePng(page, path_, &error)) << error;
+    page.calls = {Rect(2, 3, 12, 13, RGB(120, 200, 255), RGB(255, 0, 0)),
+                  Rect(20, 3, 30, 13, 0, RGB(0, 255, 0))};
+    Write(page);
 
     EXPECT_EQ(Pixel(0, 0), 0x000000u);
     EXPECT_EQ(Pixel(2, 3), 0xFF0000u);   // border, top-left
@@ -81,13 +64,10 @@ TEST_F(PagePng, TextIsDrawnInItsColour) {
     page.width = 256;
     page.height = 256;
     host::DrawCall text;
-    text.x = 0;
-    text.y = 0;
     text.colour = RGB(255, 255, 0);
     text.text = "MMMMMMMMMM";
     page.calls = {text};
-    std::string error;
-    ASSERT_TRUE(host::WritePagePng(page, path_, &error)) << error;
+    Write(page);
     // Glyph edges are smoothed; their cores are yellow, never another hue.
     int yellow = 0, otherHue = 0;
     for (int x = 0; x < 70; ++x)
@@ -105,9 +85,9 @@ TEST_F(PagePng, TextIsDrawnInItsColour) {
 TEST_F(PagePng, UnwritablePathsAndEmptyPagesFail) {
     host::Page page;
     std::string error;
-    EXPECT_FALSE(host::WritePagePng(page, path_, &error));
+    EXPECT_FALSE(host::WritePagePng(page, "page.png", &error));
     page.width = page.height = 8;
-    EXPECT_FALSE(host::WritePagePng(page, (dir_ / "no" / "such" / "dir.png").string(), &error));
+    EXPECT_FALSE(host::WritePagePng(page, "no/such/dir.png", &error));
     EXPECT_FALSE(error.empty());
 }
 

@@ -1,64 +1,91 @@
 // The jump sequence: where the vessel arrives and how fast it moves after,
-// the phase timing, the flash objects and the camera effect.
+// the phase timing, the flash objects, the camera effect and what was docked.
 #include "drive_harness.h"
-
-#include <cmath>
 
 namespace {
 
-class JumpTest : public DriveTest {};
+using JumpTest = DriveTest;
 
-const VECTOR3 kForward = V(1.0 / 3.0, 2.0 / 3.0, 2.0 / 3.0);
+const VECTOR3 kForward = Vec(1.0 / 3.0, 2.0 / 3.0, 2.0 / 3.0);
 
-TEST_F(JumpTest, OneCellArrivesTheFirstRangeAheadAndGetsItsVelocityBack) {
-    Vessel *ship = MakeVessel("Ship", V(4e6, -2e6, 5e5), kForward);
-    ship->vel = host::Add(sun->vel, V(12.0, -5.0, 3.0));
-    DriveUnit &drive = MakeDrive(ship);
-    FillCells(drive, 1);
+// The camera follows the vessel: 45° rising to 80°, 80° held, falling to 45°,
+// then the aperture that was in force at the engage command. Two flash
+// objects stand at the departure and arrival points exactly during the flash.
+TEST_F(JumpTest, OneCellJumpsTheFirstRangeWithItsFlashAndCameraEffect) {
+    Vessel *ship = MakeVessel("Ship", Vec(4e6, -2e6, 5e5), kForward);
+    ship->vel = host::Add(sun->vel, Vec(12.0, -5.0, 3.0));
+    DriveUnit &drive = ReadyDrive(ship);
+    host::World().cameraTarget = host::Handle(ship);
     Run(3);
 
     const VECTOR3 engagePos = RelPos(ship);
     const VECTOR3 engageVel = RelVel(ship);
     ASSERT_TRUE(drive.Engage());
     EXPECT_FALSE(drive.Engage()) << "a running sequence refuses a second engage";
+    EXPECT_NEAR(aperture.aperture / kDegree, 30.0, 1e-9);
+    EXPECT_FALSE(aperture.restored);
     // From the jump on, the vessel drifts by the velocity of each later step.
-    VECTOR3 drift = V(0, 0, 0);
+    VECTOR3 drift = Vec(0, 0, 0);
     bool jumped = false;
+    double last = 0.0; // aperture before the step, degrees
+    int flashSteps = 0;
     for (int i = 0; i < 400 && drive.IsJumping(); ++i) {
+        const DriveState was = drive.GetState();
+        const VECTOR3 before = RelPos(ship);
         Run(1);
-        jumped = jumped || drive.GetState() == Flash;
+        const DriveState now = drive.GetState();
+        const double a = ApertureDegrees();
+        EXPECT_EQ(Flashes().size(), now == Flash ? 2u : 0u) << i;
+        jumped = jumped || now == Flash;
         if (jumped)
             drift = host::Add(drift, host::Scale(RelVel(ship), 0.1));
+        if (was == Accelerate) {
+            EXPECT_GE(a, last);
+            EXPECT_GE(a, 45.0);
+            EXPECT_LE(a, 80.0 + 1e-6);
+        }
+        if (was == Hold || was == Flash || now == Hold) {
+            EXPECT_NEAR(a, 80.0, 1e-6);
+        }
+        if (was == Decelerate && now == Decelerate) {
+            EXPECT_LE(a, last);
+            EXPECT_GE(a, 45.0 - 1e-6);
+        }
+        if (was == Hold && now == Flash) {
+            std::vector<Vessel *> flashes = Flashes();
+            ASSERT_EQ(flashes.size(), 2u);
+            // All three moved by the same velocity in the jump step, so the offsets hold.
+            const VECTOR3 moved = host::Scale(RelVel(ship), 0.1);
+            EXPECT_NEAR(Gap(RelPos(flashes[0]), host::Add(before, moved)), 0.0, 1e-3);
+            EXPECT_NEAR(Gap(flashes[1]->pos, ship->pos), 0.0, 1e-6);
+        }
+        flashSteps += was == Flash;
+        if (now == Idle) {
+            // The last ramp step falls at t = 7.3 or one step before it, as rounding falls.
+            EXPECT_NEAR(last, 45.0, 0.5) << "the ramp ends near 45°";
+            EXPECT_NEAR(a, 30.0, 1e-9);
+        }
+        last = a;
     }
     ASSERT_EQ(drive.GetState(), Idle);
+    EXPECT_TRUE(flashSteps == 16 || flashSteps == 17) << flashSteps;
+
     const VECTOR3 expected = host::Add(host::Add(engagePos, host::Scale(kForward, 7.5e8)), drift);
-    EXPECT_NEAR(host::Length(host::Sub(RelPos(ship), expected)), 0.0, 1e-2);
+    EXPECT_NEAR(Gap(RelPos(ship), expected), 0.0, 1e-2);
     EXPECT_EQ(RelVel(ship).x, engageVel.x);
     EXPECT_EQ(RelVel(ship).y, engageVel.y);
     EXPECT_EQ(RelVel(ship).z, engageVel.z);
     EXPECT_EQ(drive.GetCellCharge(), 0.0);
     EXPECT_EQ(drive.GetCellIndex(), 0);
-}
-
-TEST_F(JumpTest, ThreeCellsJumpTheThirdRange) {
-    Vessel *ship = MakeVessel("Ship", V(0, 0, 1e7), V(0, 0, 1), 20000.0);
-    DriveUnit &drive = MakeDrive(ship);
-    FillCells(drive, 3);
-    ASSERT_EQ(drive.GetCellIndex(), 2);
-    const VECTOR3 engagePos = RelPos(ship);
-    ASSERT_TRUE(drive.Engage());
-    EXPECT_EQ(drive.GetCellIndex(), 0);
-    RunUntil(drive, Flash);
-    // Set down at the destination, then one step's motion.
-    const VECTOR3 expected =
-        host::Add(host::Add(engagePos, V(0, 0, 7.5e10)), host::Scale(RelVel(ship), 0.1));
-    EXPECT_NEAR(host::Length(host::Sub(RelPos(ship), expected)), 0.0, 1e-3);
+    EXPECT_FALSE(aperture.restored);
+    Run(1);
+    EXPECT_TRUE(aperture.restored);
+    EXPECT_NEAR(ApertureDegrees(), 30.0, 1e-9);
 }
 
 TEST_F(JumpTest, AccelerationStillRampsAtExactlyThreePointSixSeconds) {
-    Vessel *ship = MakeVessel("Ship", V(0, 0, 1e7), V(0, 1, 0));
-    DriveUnit &drive = MakeDrive(ship);
-    FillCells(drive, 1);
+    Vessel *ship = MakeVessel("Ship", Vec(0, 0, 1e7), Vec(0, 1, 0));
+    DriveUnit &drive = ReadyDrive(ship);
     host::World().cameraTarget = host::Handle(ship);
     ASSERT_TRUE(drive.Engage());
     ASSERT_EQ(drive.phaseStart, 0.0);
@@ -66,7 +93,7 @@ TEST_F(JumpTest, AccelerationStillRampsAtExactlyThreePointSixSeconds) {
     drive.Step(3.6, 0.1);
     EXPECT_EQ(drive.GetState(), Accelerate);
     EXPECT_NEAR(RelVel(ship).y, 0.1 * 50000.0, 1e-9) << "k = 1";
-    EXPECT_NEAR(Degrees(host::World().cameraAperture), 80.0, 1e-6);
+    EXPECT_NEAR(ApertureDegrees(), 80.0, 1e-6);
     EXPECT_NEAR(drive.GetCellCharge(), 0.79, 1e-12);
 
     drive.Step(3.7, 0.1);
@@ -75,116 +102,11 @@ TEST_F(JumpTest, AccelerationStillRampsAtExactlyThreePointSixSeconds) {
     EXPECT_NEAR(RelVel(ship).y, 5000.0, 1e-9) << "the step that ends the ramp moves nothing";
 }
 
-TEST_F(JumpTest, TwoFlashObjectsStandAtDepartureAndArrivalExactlyDuringTheFlash) {
-    Vessel *ship = MakeVessel("Ship", V(0, 0, 1e7), kForward);
-    ship->cameraOffset = V(0.5, 1.0, 6.0);
-    DriveUnit &drive = MakeDrive(ship);
-    FillCells(drive, 1);
-    ASSERT_TRUE(drive.Engage());
-    RunUntil(drive, Hold);
-
-    VECTOR3 before = RelPos(ship);
-    while (drive.GetState() == Hold) {
-        EXPECT_EQ(CountClass("Hyperspace"), 0);
-        before = RelPos(ship);
-        Run(1);
-    }
-    ASSERT_EQ(drive.GetState(), Flash);
-    std::vector<Vessel *> flashes = ObjectsOfClass("Hyperspace");
-    ASSERT_EQ(flashes.size(), 2u);
-    EXPECT_EQ(flashes[0]->name, "Hyperspace");
-    EXPECT_EQ(flashes[1]->name, "Hyperspace");
-    // All three moved by the same velocity in the jump step, so the offsets hold.
-    const VECTOR3 moved = host::Scale(RelVel(ship), 0.1);
-    EXPECT_NEAR(host::Length(host::Sub(RelPos(flashes[0]), host::Add(before, moved))), 0.0, 1e-3);
-    EXPECT_NEAR(host::Length(host::Sub(flashes[1]->pos, ship->pos)), 0.0, 1e-6);
-    for (Vessel *flash : flashes) {
-        ASSERT_EQ(flash->beacons.size(), 1u);
-        EXPECT_EQ(flash->beacons[0], &drive.beacon);
-        EXPECT_EQ(flash->visLimit, 1e-12);
-    }
-    EXPECT_EQ(drive.beaconPos.x, 0.5);
-    EXPECT_EQ(drive.beaconPos.z, 16.0);
-
-    Run(1);
-    EXPECT_GT(drive.beacon.size, 10.0) << "the light starts large";
-    int flashSteps = 1;
-    while (drive.GetState() == Flash) {
-        EXPECT_EQ(CountClass("Hyperspace"), 2);
-        Run(1);
-        ++flashSteps;
-    }
-    EXPECT_EQ(drive.GetState(), Decelerate);
-    EXPECT_EQ(CountClass("Hyperspace"), 0);
-    EXPECT_EQ(drive.beacon.size, 0.0);
-    EXPECT_TRUE(flashSteps == 16 || flashSteps == 17) << flashSteps;
-    EXPECT_EQ(drive.departFlashHandle, nullptr);
-}
-
-// The camera follows the vessel: 45° rising to 80°, 80° held, falling to 45°,
-// then the aperture that was in force at the engage command.
-TEST_F(JumpTest, CameraApertureWidensAndNarrowsAroundTheJump) {
-    Vessel *ship = MakeVessel("Ship", V(0, 0, 1e7));
-    DriveUnit &drive = MakeDrive(ship);
-    FillCells(drive, 1);
-    host::World().cameraTarget = host::Handle(ship);
-    ASSERT_TRUE(drive.Engage());
-    EXPECT_NEAR(Degrees(aperture.aperture), 30.0, 1e-9);
-    EXPECT_FALSE(aperture.restored);
-
-    double last = 0.0;
-    while (drive.GetState() == Accelerate) {
-        Run(1);
-        const double a = Degrees(host::World().cameraAperture);
-        EXPECT_GE(a, last);
-        EXPECT_GE(a, 45.0);
-        EXPECT_LE(a, 80.0 + 1e-6);
-        last = a;
-    }
-    EXPECT_NEAR(last, 80.0, 1e-6);
-    while (drive.GetState() == Hold || drive.GetState() == Flash) {
-        Run(1);
-        EXPECT_NEAR(Degrees(host::World().cameraAperture), 80.0, 1e-6);
-    }
-    while (drive.GetState() == Decelerate) {
-        last = Degrees(host::World().cameraAperture);
-        Run(1);
-        if (drive.GetState() == Decelerate) {
-            EXPECT_LE(Degrees(host::World().cameraAperture), last);
-            EXPECT_GE(Degrees(host::World().cameraAperture), 45.0 - 1e-6);
-        }
-    }
-    // The last ramp step falls at t = 7.3 or one step before it, as rounding falls.
-    EXPECT_NEAR(last, 45.0, 0.5) << "the ramp ends near 45°";
-    EXPECT_NEAR(Degrees(host::World().cameraAperture), 30.0, 1e-9);
-    EXPECT_FALSE(aperture.restored);
-    Run(1);
-    EXPECT_TRUE(aperture.restored);
-    EXPECT_NEAR(Degrees(host::World().cameraAperture), 30.0, 1e-9);
-}
-
-TEST_F(JumpTest, ACameraOnAnotherObjectSeesNoApertureChange) {
-    Vessel *ship = MakeVessel("Ship", V(0, 0, 1e7));
-    Vessel *watcher = MakeVessel("Watcher", V(0, 5e3, 1e7));
-    DriveUnit &drive = MakeDrive(ship);
-    FillCells(drive, 1);
-    host::World().cameraTarget = host::Handle(watcher);
-    aperture.aperture = Radians(55.0);
-    ASSERT_TRUE(drive.Engage());
-    EXPECT_NEAR(Degrees(aperture.aperture), 55.0, 1e-9) << "saved aperture untouched";
-    EXPECT_TRUE(aperture.restored);
-    for (int i = 0; i < 200 && drive.IsJumping(); ++i) {
-        Run(1);
-        ASSERT_NEAR(Degrees(host::World().cameraAperture), 30.0, 1e-9);
-    }
-    EXPECT_EQ(drive.GetState(), Idle);
-}
-
 TEST_F(JumpTest, ADriveSteppedFirstFourSecondsAfterEngageGoesStraightToHold) {
     // Forty drives in turn: each is stepped once every four seconds.
     std::vector<Vessel *> ships;
     for (int i = 0; i < 40; ++i) {
-        ships.push_back(MakeVessel("Ship" + std::to_string(i), V(i * 1e4, 0, 1e7)));
+        ships.push_back(MakeVessel("Ship" + std::to_string(i), Vec(i * 1e4, 0, 1e7)));
         MakeDrive(ships.back());
     }
     Run(5);
@@ -200,6 +122,60 @@ TEST_F(JumpTest, ADriveSteppedFirstFourSecondsAfterEngageGoesStraightToHold) {
     EXPECT_EQ(drive.GetState(), Hold);
     EXPECT_EQ(drive.phaseStart, host::World().simTime);
     EXPECT_EQ(RelVel(ship).z, engageVel.z);
+}
+
+// Three cells jump the third range, the camera on another vessel sees no
+// aperture change, and a stack docked during the acceleration is deleted at
+// the jump, deepest first; a ring beside it must end the walk without
+// turning back onto the jumping vessel.
+TEST_F(JumpTest, ThreeCellsJumpTheThirdRangeLeavingWhatDockedBehind) {
+    Vessel *ship = MakeVessel("Ship", Vec(0, 0, 1e7), Vec(0, 0, 1), 20000.0);
+    ship->ports.resize(3);
+    Vessel *left = MakeVessel("Left", Vec(20, 0, 1e7));
+    Vessel *right = MakeVessel("Right", Vec(-20, 0, 1e7));
+    Vessel *tug = MakeVessel("Tug", Vec(0, 0, 1e7 + 30));
+    Vessel *pod = MakeVessel("Pod", Vec(0, 0, 1e7 + 60));
+    Vessel *probe = MakeVessel("Probe", Vec(0, 0, 1e7 + 90));
+    Vessel *bystander = MakeVessel("Bystander", Vec(0, 0, 1e7 + 500));
+    DriveUnit &drive = ReadyDrive(ship, 3);
+    host::World().cameraTarget = host::Handle(bystander);
+    aperture.aperture = 55.0 * kDegree;
+    ASSERT_EQ(drive.GetCellIndex(), 2);
+    const VECTOR3 engagePos = RelPos(ship);
+    ASSERT_TRUE(drive.Engage());
+    EXPECT_EQ(drive.GetCellIndex(), 0);
+    EXPECT_NEAR(aperture.aperture / kDegree, 55.0, 1e-9) << "saved aperture untouched";
+    EXPECT_TRUE(aperture.restored);
+    Run(5);
+    ASSERT_EQ(drive.GetState(), Accelerate);
+    ASSERT_TRUE(host::World().Dock(ship, 1, tug, 0));
+    ASSERT_TRUE(host::World().Dock(tug, 1, pod, 0));
+    ASSERT_TRUE(host::World().Dock(pod, 1, probe, 0));
+    ASSERT_TRUE(host::World().Dock(ship, 0, left, 0));
+    ASSERT_TRUE(host::World().Dock(left, 1, right, 0));
+    ASSERT_TRUE(host::World().Dock(right, 1, ship, 2));
+
+    transcript.str("");
+    RunUntil(drive, Flash);
+    // Set down at the destination, then one step's motion.
+    const VECTOR3 expected =
+        host::Add(host::Add(engagePos, Vec(0, 0, 7.5e10)), host::Scale(RelVel(ship), 0.1));
+    EXPECT_NEAR(Gap(RelPos(ship), expected), 0.0, 1e-3);
+    EXPECT_NEAR(ApertureDegrees(), 30.0, 1e-9);
+    const std::string t = Transcript();
+    const size_t probeGone = t.find("vessel Probe deleted");
+    const size_t podGone = t.find("vessel Pod deleted");
+    const size_t tugGone = t.find("vessel Tug deleted");
+    EXPECT_LT(probeGone, podGone);
+    EXPECT_LT(podGone, tugGone);
+    EXPECT_NE(tugGone, std::string::npos);
+    EXPECT_TRUE(oapiIsVessel(host::Handle(ship)));
+    EXPECT_TRUE(oapiIsVessel(host::Handle(bystander)));
+    EXPECT_FALSE(oapiIsVessel(host::Handle(left)));
+    EXPECT_FALSE(oapiIsVessel(host::Handle(right)));
+    EXPECT_EQ(ship->iface.GetFlightStatus() & 0x2u, 0u) << "undocked when the stack went";
+    RunUntil(drive, Idle);
+    EXPECT_NEAR(ApertureDegrees(), 30.0, 1e-9);
 }
 
 } // namespace

@@ -6,7 +6,7 @@ namespace {
 using Buttons = DisplayTest;
 
 TEST_F(Buttons, LabelsMenuAndKeysFollowTheButtonTable) {
-    Open(scout, 0);
+    DriveMFD *display = Open(scout, 0);
     std::vector<host::ButtonInfo> buttons;
     std::string error;
     ASSERT_TRUE(host::ListButtons(scout, 0, &buttons, &error)) << error;
@@ -22,8 +22,6 @@ TEST_F(Buttons, LabelsMenuAndKeysFollowTheButtonTable) {
     EXPECT_EQ(buttons[5].menuText, "Set to current");
     EXPECT_EQ(buttons[11].menuText, "Select distance");
     EXPECT_EQ(host::ButtonLine(buttons[5]), "button 5 \"<>\" \"Set to current\" U");
-
-    DriveMFD *display = Open(scout, 0);
     EXPECT_EQ(display->ButtonLabel(12), nullptr);
     EXPECT_EQ(display->ButtonLabel(-1), nullptr);
     EXPECT_EQ(display->ButtonMenu(nullptr), 12);
@@ -33,8 +31,11 @@ TEST_F(Buttons, LabelsMenuAndKeysFollowTheButtonTable) {
     EXPECT_EQ(secondLine, nullptr);
 }
 
-TEST_F(Buttons, OnlyALeftPressOnAButtonActsAsItsKey) {
+TEST_F(Buttons, UnknownKeysAndOtherPressesAreNotConsumedAndDoNothing) {
     DriveMFD *display = Open(scout, 0);
+    TakeTranscript();
+    int redraws = host::RedrawRequests(scout, 0);
+    EXPECT_FALSE(Key(scout, 0, OAPI_KEY_Y));
     std::string error;
     bool consumed = true;
     ASSERT_TRUE(host::SendButton(scout, 0, 12, PANEL_MOUSE_LBDOWN, &consumed, &error));
@@ -42,6 +43,10 @@ TEST_F(Buttons, OnlyALeftPressOnAButtonActsAsItsKey) {
     ASSERT_TRUE(host::SendButton(scout, 0, 4, PANEL_MOUSE_LBUP, &consumed, &error));
     EXPECT_FALSE(consumed);
     EXPECT_EQ(display->state->displayMode, 0);
+    std::string events = TakeTranscript();
+    EXPECT_EQ(Count(events, "PlayVesselWaveOBSound3"), 0);
+    EXPECT_NE(events.find("key 0x15 on display Scout 0: not consumed"), std::string::npos);
+    EXPECT_EQ(host::RedrawRequests(scout, 0), redraws);
     ASSERT_TRUE(host::SendButton(scout, 0, 4, PANEL_MOUSE_LBDOWN, &consumed, &error));
     EXPECT_TRUE(consumed);
     EXPECT_EQ(display->state->displayMode, 1);
@@ -49,31 +54,32 @@ TEST_F(Buttons, OnlyALeftPressOnAButtonActsAsItsKey) {
               std::string::npos);
 }
 
-TEST_F(Buttons, AnUnknownKeyIsNotConsumedAndDoesNothing) {
+// T, F and S open their boxes after the acknowledgement sound.
+TEST_F(Buttons, EveryHandledKeyAsksForARedrawAndTheBoxKeysOpenTheirBoxes) {
     Open(scout, 0);
-    TakeTranscript();
-    int redraws = host::RedrawRequests(scout, 0);
-    EXPECT_FALSE(Key(scout, 0, OAPI_KEY_Y));
-    std::string events = TakeTranscript();
-    EXPECT_EQ(Count(events, "PlayVesselWaveOBSound3"), 0);
-    EXPECT_NE(events.find("key 0x15 on display Scout 0: not consumed"), std::string::npos);
-    EXPECT_EQ(host::RedrawRequests(scout, 0), redraws);
-}
-
-TEST_F(Buttons, EveryHandledKeyAsksForARedraw) {
-    Open(scout, 0);
-    const DWORD keys[] = {OAPI_KEY_J, OAPI_KEY_C, OAPI_KEY_A, OAPI_KEY_M, OAPI_KEY_U,
-                          OAPI_KEY_N, OAPI_KEY_P, OAPI_KEY_I, OAPI_KEY_D};
-    for (DWORD key : keys) {
+    const std::pair<DWORD, std::string> keys[] = {{OAPI_KEY_J, ""},
+                                                  {OAPI_KEY_C, ""},
+                                                  {OAPI_KEY_A, ""},
+                                                  {OAPI_KEY_M, ""},
+                                                  {OAPI_KEY_U, ""},
+                                                  {OAPI_KEY_N, ""},
+                                                  {OAPI_KEY_P, ""},
+                                                  {OAPI_KEY_I, ""},
+                                                  {OAPI_KEY_D, ""},
+                                                  {OAPI_KEY_T, "Enter target name:"},
+                                                  {OAPI_KEY_F, "Enter fuel source index (0=off):"},
+                                                  {OAPI_KEY_S, "Enter Distance[m](,Cell count):"}};
+    for (const auto &[key, title] : keys) {
         int before = host::RedrawRequests(scout, 0);
+        TakeTranscript();
         EXPECT_TRUE(Key(scout, 0, key)) << key;
         EXPECT_EQ(host::RedrawRequests(scout, 0), before + 1) << key;
-    }
-    for (DWORD key : {OAPI_KEY_T, OAPI_KEY_F, OAPI_KEY_S}) {
-        int before = host::RedrawRequests(scout, 0);
-        EXPECT_TRUE(Key(scout, 0, key));
-        EXPECT_EQ(host::RedrawRequests(scout, 0), before + 1);
-        ASSERT_TRUE(host::CancelInputBox(nullptr));
+        EXPECT_EQ(host::InputBoxTitle(), title);
+        if (!title.empty()) {
+            const std::string events = Transcript();
+            EXPECT_LT(events.find(Played(51)), events.find("input box \"" + title + "\" opened"));
+            host::CancelInputBox(nullptr);
+        }
     }
 }
 
@@ -94,18 +100,16 @@ TEST_F(Buttons, RefusedAndAcceptedDriveCommandsAnswerWithTheirSounds) {
     EXPECT_EQ(Count(TakeTranscript(), Played(55)), 1);
 }
 
-TEST_F(Buttons, ModeWrapsFromTheLastPageToTheFirst) {
+TEST_F(Buttons, ModeTargetAndFuelSteppingWrapAround) {
     DriveMFD *display = Open(scout, 0);
     display->state->displayMode = 9;
     Key(scout, 0, OAPI_KEY_M);
     EXPECT_EQ(display->state->displayMode, 0);
     Key(scout, 0, OAPI_KEY_M);
     EXPECT_EQ(display->state->displayMode, 1);
-}
 
-TEST_F(Buttons, TargetSteppingWrapsAtBothEndsOfTheObjectList) {
-    DriveMFD *display = Open(scout, 0);
     EXPECT_EQ(display->state->targetIndex, 1u); // the own vessel, after Earth
+    TakeTranscript();
     Key(scout, 0, OAPI_KEY_N);
     EXPECT_EQ(display->state->targetIndex, 2u);
     Key(scout, 0, OAPI_KEY_N);
@@ -113,10 +117,8 @@ TEST_F(Buttons, TargetSteppingWrapsAtBothEndsOfTheObjectList) {
     Key(scout, 0, OAPI_KEY_P);
     EXPECT_EQ(display->state->targetIndex, 2u);
     EXPECT_EQ(Count(Transcript(), Played(51)), 3);
-}
 
-TEST_F(Buttons, FuelSteppingRunsOverTheTanksAndTheNoTankValue) {
-    DriveMFD *display = Open(scout, 0); // three tanks
+    // Three tanks, then the no-tank value.
     display->drive->SetFuelIndex(2);
     Key(scout, 0, OAPI_KEY_I);
     EXPECT_EQ(display->drive->GetFuelIndex(), 3u);

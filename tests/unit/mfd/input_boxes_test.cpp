@@ -1,29 +1,9 @@
 // The target, fuel and distance boxes, and boxes that outlive their display.
 #include "display_fixture.h"
 
-#include <cmath>
-
 namespace {
 
 using InputBoxes = DisplayTest;
-
-TEST_F(InputBoxes, EachKeyOpensItsBoxAfterTheAcknowledgement) {
-    Open(scout, 0);
-    TakeTranscript();
-    Key(scout, 0, OAPI_KEY_T);
-    std::string events = TakeTranscript();
-    size_t sound = events.find(Played(51));
-    size_t opened = events.find("input box \"Enter target name:\" opened");
-    ASSERT_NE(sound, std::string::npos);
-    ASSERT_NE(opened, std::string::npos);
-    EXPECT_LT(sound, opened);
-    host::CancelInputBox(nullptr);
-    Key(scout, 0, OAPI_KEY_F);
-    EXPECT_EQ(host::InputBoxTitle(), "Enter fuel source index (0=off):");
-    host::CancelInputBox(nullptr);
-    Key(scout, 0, OAPI_KEY_S);
-    EXPECT_EQ(host::InputBoxTitle(), "Enter Distance[m](,Cell count):");
-}
 
 TEST_F(InputBoxes, TargetBoxSelectsAKnownNameAndRejectsOthers) {
     DriveMFD *display = Open(scout, 0);
@@ -100,20 +80,6 @@ TEST_F(InputBoxes, DistanceBoxReadsDistanceAndCellCount) {
     }
 }
 
-TEST_F(InputBoxes, ARejectedAnswerLeavesTheBoxOpenForAnotherTry) {
-    DriveMFD *display = Open(scout, 0);
-    Key(scout, 0, OAPI_KEY_S);
-    EXPECT_FALSE(Answer("-1"));
-    EXPECT_TRUE(host::InputBoxOpen());
-    EXPECT_TRUE(Answer("2500"));
-    EXPECT_EQ(display->state->distance, 2500.0);
-    std::string events = Transcript();
-    EXPECT_NE(events.find("input box \"Enter Distance[m](,Cell count):\" answered \"-1\": "
-                          "rejected, box stays open"),
-              std::string::npos);
-    EXPECT_NE(events.find("answered \"2500\": accepted"), std::string::npos);
-}
-
 TEST_F(InputBoxes, ABoxAnsweredAfterItsDisplayClosedStillActsOnTheState) {
     Open(scout, 0);
     Key(scout, 0, OAPI_KEY_S);
@@ -134,13 +100,11 @@ TEST_F(InputBoxes, ABoxAnsweredAfterItsDisplayClosedStillActsOnTheState) {
     Close(scout, 0);
     EXPECT_TRUE(Answer("Earth"));
     EXPECT_EQ(Open(scout, 0)->state->targetIndex, 0u);
-}
 
-TEST_F(InputBoxes, AnAnswerRedrawsTheDisplayThatShowsTheStateNow) {
-    Open(scout, 0);
+    // The answer redraws the display that shows the state now.
     Key(scout, 0, OAPI_KEY_S);
     Close(scout, 0);
-    Open(scout, 0); // a new display object for the same state
+    Open(scout, 0);
     int redraws = host::RedrawRequests(scout, 0);
     EXPECT_TRUE(Answer("100"));
     EXPECT_EQ(host::RedrawRequests(scout, 0), redraws + 1);

@@ -5,12 +5,11 @@
 #include "mfd/course_math.h"
 
 #include <cmath>
+#include <utility>
 
 namespace {
 
-VECTOR3 V(double x, double y, double z) {
-    return VECTOR3{{x, y, z}};
-}
+using host::Vec;
 
 std::string Advice(double r, double D) {
     int lo = 0, hi = 0;
@@ -20,24 +19,14 @@ std::string Advice(double r, double D) {
 }
 
 TEST(CourseMath, ChordAngleNeverLeavesZeroToOneEighty) {
-    EXPECT_NEAR(course::ChordAngle(V(0, 0, 1), V(0, 0, 1)), 0.0, 1e-12);
-    EXPECT_NEAR(course::ChordAngle(V(0, 0, 1), V(1, 0, 0)), 90.0, 1e-9);
-    EXPECT_NEAR(course::ChordAngle(V(0, 0, 0), V(1, 0, 0)), 60.0, 1e-9);
+    EXPECT_NEAR(course::ChordAngle(Vec(0, 0, 1), Vec(0, 0, 1)), 0.0, 1e-12);
+    EXPECT_NEAR(course::ChordAngle(Vec(0, 0, 1), Vec(1, 0, 0)), 90.0, 1e-9);
+    EXPECT_NEAR(course::ChordAngle(Vec(0, 0, 0), Vec(1, 0, 0)), 60.0, 1e-9);
     // Rounding puts the chord of opposite unit vectors a hair past 2.
-    double angle = course::ChordAngle(V(0, 0, 1.0000000000000002), V(0, 0, -1.0000000000000002));
+    double angle =
+        course::ChordAngle(Vec(0, 0, 1.0000000000000002), Vec(0, 0, -1.0000000000000002));
     EXPECT_FALSE(std::isnan(angle));
     EXPECT_NEAR(angle, 180.0, 1e-6);
-}
-
-TEST(CourseMath, UnitLeavesTheZeroVectorAlone) {
-    VECTOR3 zero = course::Unit(V(0, 0, 0));
-    EXPECT_EQ(zero.x, 0.0);
-    EXPECT_EQ(course::Length(course::Unit(V(3, 4, 12))), 1.0);
-}
-
-TEST(CourseMath, TwoJumpCosineSolvesTheTriangle) {
-    EXPECT_NEAR(course::TwoJumpCosine(7.5e8, 1e9, 7.5e8), 2.0 / 3.0, 1e-15);
-    EXPECT_GT(course::TwoJumpCosine(7.5e8, 8e9, 7.5e8), 1.0);
 }
 
 TEST(CourseMath, SecondJumpAdviceSpansTheCellCountsThatReach) {
@@ -58,97 +47,74 @@ protected:
         display = Open(scout, 0);
     }
 
-    std::string Value(int mode) {
-        display->state->displayMode = mode;
-        return Line(scout, 0, "Mode value");
+    // Each display mode's value line against its expected text.
+    void ExpectValues(const std::vector<std::pair<int, std::string>> &rows) {
+        for (const auto &[mode, text] : rows) {
+            display->state->displayMode = mode;
+            EXPECT_EQ(Line(scout, 0, "Mode value"), text) << "mode " << mode;
+        }
     }
 
-    // Tug straight ahead of Scout (+z), at rest relative to it.
-    void TugAhead(double distance) {
-        tug->pos = V(1000.0, 0.0, distance);
+    // Tug at a place, the target, at rest relative to Scout unless moved.
+    void TugAt(double x, double z) {
+        tug->pos = Vec(x, 0.0, z);
         display->state->targetIndex = 2;
     }
 
     DriveMFD *display = nullptr;
 };
 
-TEST_F(Readouts, OwnVesselAsTarget) {
-    EXPECT_EQ(Value(0), "1.000000e+01m");
-    EXPECT_EQ(Value(1), "1.300000e+04kg"); // empty mass and three tanks of 1000 kg
-    EXPECT_EQ(Value(2), "0.000000e+00m");
-    EXPECT_EQ(Value(3), "7.500000e+08m"); // offset = r
-    EXPECT_EQ(Value(4), "60.000000\xB0");
-    EXPECT_EQ(Value(5), "n/a"); // no distance set
-    EXPECT_EQ(Value(6), "n/a");
-}
-
-TEST_F(Readouts, DegreeSignIsTheCodePageByteAndListsAsUtf8) {
-    display->state->displayMode = 4;
-    host::Page page = Draw(scout, 0);
-    bool listed = false;
-    for (const host::DrawCall &call : page.calls)
-        if (call.text == "60.000000\xB0")
-            listed = host::DrawCallLine(call) == "text 98 207 font0 #FFFFFF \"60.000000\xC2\xB0\"";
-    EXPECT_TRUE(listed);
+TEST_F(Readouts, OwnVesselAsTargetAndModesOutsideTheTable) {
+    ExpectValues({{0, "1.000000e+01m"},
+                  {1, "1.300000e+04kg"}, // empty mass and three tanks of 1000 kg
+                  {2, "0.000000e+00m"},
+                  {3, "7.500000e+08m"}, // offset = r
+                  {4, "60.000000\xB0"},
+                  {5, "n/a"}, // no distance set
+                  {6, "n/a"},
+                  {10, "n/a"},
+                  {-1, "n/a"}});
+    EXPECT_EQ(Line(scout, 0, "Display mode"), "n/a");
 }
 
 TEST_F(Readouts, HeadingForATwoJumpApproach) {
-    TugAhead(5000.0);
+    TugAt(1000.0, 5000.0); // straight ahead
     display->state->distance = 1e9;
-    EXPECT_EQ(Value(4), " 0.000000\xB0");
-    EXPECT_EQ(Value(5), "48.189685\xB0");
-    EXPECT_EQ(Value(6), "48.189685\xB0"); // α − θ with θ = 0
+    ExpectValues(
+        {{4, " 0.000000\xB0"}, {5, "48.189685\xB0"}, {6, "48.189685\xB0"}}); // α − θ with θ = 0
 }
 
 TEST_F(Readouts, AdviceWhenNoHeadingWorks) {
     display->state->distance = 8e9;
-    EXPECT_EQ(Value(5), "2nd jump:2-2 cells");
+    ExpectValues({{5, "2nd jump:2-2 cells"}});
     display->state->distance = 8e8;
     display->state->secondJumpCells = 3;
-    EXPECT_EQ(Value(6), "2nd jump:1-1 cells");
+    ExpectValues({{6, "2nd jump:1-1 cells"}});
     display->state->distance = 1e11;
     display->state->secondJumpCells = 1;
-    EXPECT_EQ(Value(5), "n/a");
-}
-
-TEST_F(Readouts, DistanceEqualToTheRangeGivesNoNan) {
-    display->state->distance = 7.5e8;
+    ExpectValues({{5, "n/a"}});
+    display->state->distance = 7.5e8; // equal to the range: no NaN
     display->state->secondJumpCells = 5;
-    std::string value = Value(5);
-    EXPECT_EQ(value.find("nan"), std::string::npos);
-    EXPECT_EQ(value, "2nd jump:1-1 cells");
+    ExpectValues({{5, "2nd jump:1-1 cells"}});
 }
 
-TEST_F(Readouts, TargetAtRestRelativeToTheVessel) {
-    tug->pos = V(6000.0, 0.0, 0.0); // abeam, so both reference planes exist
-    display->state->targetIndex = 2;
-    EXPECT_EQ(Value(7), "0.000000e+00m/s");
-    EXPECT_EQ(Value(8), "-30.000000\xB0");
-    EXPECT_EQ(Value(9), "60.0\xB0 (60.0\xB0)");
+TEST_F(Readouts, TargetAbeamAtRestRelativeToTheVessel) {
+    TugAt(6000.0, 0.0); // 5000 m to the side, so both reference planes exist
+    ExpectValues({{2, "5.000000e+03m"},
+                  {3, "1.060660e+09m"}, // sqrt(2) * r
+                  {4, "90.000000\xB0"},
+                  {7, "0.000000e+00m/s"},
+                  {8, "-30.000000\xB0"},
+                  {9, "60.0\xB0 (60.0\xB0)"}});
 }
 
 TEST_F(Readouts, TargetMotion) {
-    TugAhead(5000.0);
-    tug->vel = V(0.0, 0.0, -20.0); // closing head-on
-    EXPECT_EQ(Value(7), "2.000000e+01m/s");
-    EXPECT_EQ(Value(8), "90.000000\xB0");
-    tug->vel = V(0.0, 20.0, 0.0); // square to the line of sight, in the up plane
-    EXPECT_EQ(Value(8), " 0.000000\xB0");
-    EXPECT_EQ(Value(9), " 0.0\xB0 (60.0\xB0)"); // forward along the sight line: no plane
-}
-
-TEST_F(Readouts, CourseOffsetAndDeviationOfATargetAbeam) {
-    tug->pos = V(6000.0, 0.0, 0.0); // 5000 m to the side
-    display->state->targetIndex = 2;
-    EXPECT_EQ(Value(2), "5.000000e+03m");
-    EXPECT_EQ(Value(4), "90.000000\xB0");
-    EXPECT_EQ(Value(3), "1.060660e+09m"); // sqrt(2) * r
-}
-
-TEST_F(Readouts, ModesOutsideTheTableShowNotAvailable) {
-    EXPECT_EQ(Value(10), "n/a");
-    EXPECT_EQ(Value(-1), "n/a");
-    EXPECT_EQ(Line(scout, 0, "Display mode"), "n/a");
+    TugAt(1000.0, 5000.0);
+    tug->vel = Vec(0.0, 0.0, -20.0); // closing head-on
+    ExpectValues({{7, "2.000000e+01m/s"}, {8, "90.000000\xB0"}});
+    tug->vel = Vec(0.0, 20.0, 0.0); // square to the line of sight, in the up plane
+    ExpectValues({{8, " 0.000000\xB0"},
+                  {9, " 0.0\xB0 (60.0\xB0)"}}); // forward along the sight line: no plane
 }
 
 } // namespace

@@ -18,54 +18,34 @@ protected:
             opcCloseRenderViewport();
             ExitModule(nullptr);
         }
+        host::World().Reset();
         ScratchDirectory::TearDown();
     }
 };
 
 // A drive as the display builds one, for a vessel of the host's world.
 DriveUnit *MakeDrive(const char *vesselName) {
-    Vessel *vessel = host::World().AddVessel(vesselName, "probe");
+    static const int32_t slots[4] = {50, 52, 53, 54};
     DriveParams params{};
-    params.vessel = &vessel->iface;
-    params.savedAperture = &savedAperture;
-    params.cellCount = 1;
-    params.soundId = -1;
-    const int32_t slots[4] = {50, 52, 53, 54};
+    params.vessel = &host::World().AddVessel(vesselName, "probe")->iface;
     params.soundSlots = slots;
-    params.rangeTable = new double[1]{7.5e8};
-    params.cellReloadTime = 10.0;
-    params.cellCapacity = 6000.0;
+    params.rangeTable = new double[1]{7.5e8}; // the drive owns it
     return new DriveUnit(params);
 }
 
 } // namespace
 
-TEST_F(ModuleLifecycle, WithoutASettingsFileTheDefaultsHoldAndTheFileIsWrittenAtExit) {
+TEST_F(ModuleLifecycle, WithoutASettingsFileItIsWrittenAtExitAndReadByTheNextLoadUnchanged) {
     InitModule(nullptr);
-    EXPECT_EQ(DriveSettings.Capacitors, 5);
-    EXPECT_STREQ(DriveSettings.ClassName, "S C O U T");
     ASSERT_NE(driveRegistry, nullptr);
-    ASSERT_NE(stateRegistry, nullptr);
     EXPECT_EQ(driveRegistry->BucketCount(), 16u);
-    EXPECT_EQ(stateRegistry->BucketCount(), 16u);
-    EXPECT_TRUE(driveRegistry->empty);
-    EXPECT_EQ(stepBucketCount, 16u);
-    EXPECT_EQ(stepBucket, 0u);
-    EXPECT_EQ(stepChain, 0);
     EXPECT_FALSE(std::filesystem::exists(kNativeSettingsPath));
 
     ExitModule(nullptr);
     EXPECT_EQ(driveRegistry, nullptr);
     EXPECT_EQ(stateRegistry, nullptr);
-    std::string written = ReadFile(kNativeSettingsPath);
-    EXPECT_EQ(written.find("[Sizes]\nDrives=4\nMDFs=4\n[Effects]\n"), 0u);
-    EXPECT_NE(written.find("[Features]\nFleetRange=1.000000e+05\n"), std::string::npos);
-}
-
-TEST_F(ModuleLifecycle, SecondLoadReadsTheWrittenFileAndLeavesItAlone) {
-    InitModule(nullptr);
-    ExitModule(nullptr);
     std::string first = ReadFile(kNativeSettingsPath);
+    EXPECT_EQ(first.find("[Sizes]\nDrives=4\nMDFs=4\n[Effects]\n"), 0u);
 
     InitModule(nullptr);
     EXPECT_EQ(DriveSettings.Drives, 4);
@@ -74,25 +54,26 @@ TEST_F(ModuleLifecycle, SecondLoadReadsTheWrittenFileAndLeavesItAlone) {
     EXPECT_EQ(ReadFile(kNativeSettingsPath), first);
 }
 
-TEST_F(ModuleLifecycle, RegistrySizesComeFromTheSettings) {
-    WriteFile(kNativeSettingsPath, "[Sizes]\nDrives=2\nMDFs=99\n");
+TEST_F(ModuleLifecycle, EachLoadStartsFromTheDefaultsAndSizesTheRegistriesBySettings) {
+    WriteFile(kNativeSettingsPath, "[Sizes]\nDrives=2\nMDFs=99\n[Settings]\nClassName=Courier\n");
     InitModule(nullptr);
+    EXPECT_STREQ(DriveSettings.ClassName, "Courier");
     EXPECT_EQ(driveRegistry->BucketCount(), 4u);
     EXPECT_EQ(stepBucketCount, 4u);
     EXPECT_EQ(stateRegistry->BucketCount(), 1u << kMaxBucketExponent);
-}
-
-TEST_F(ModuleLifecycle, LoadingStartsFromTheDefaultsEveryTime) {
-    WriteFile(kNativeSettingsPath, "[Settings]\nClassName=Courier\n");
-    InitModule(nullptr);
-    EXPECT_STREQ(DriveSettings.ClassName, "Courier");
     ExitModule(nullptr);
     std::filesystem::remove(kNativeSettingsPath);
     InitModule(nullptr);
     EXPECT_STREQ(DriveSettings.ClassName, "S C O U T");
 }
 
-TEST_F(ModuleLifecycle, EndOfRunDestroysEveryDriveAndStateAndResetsTheCursors) {
+TEST_F(ModuleLifecycle, RunStartSavesTheApertureAndRunEndDestroysEveryDriveAndState) {
+    host::World().cameraAperture = 0.25;
+    savedAperture.restored = false;
+    opcOpenRenderViewport(nullptr, 640, 480, FALSE);
+    EXPECT_EQ(savedAperture.aperture, 0.25);
+    EXPECT_TRUE(savedAperture.restored);
+
     InitModule(nullptr);
     for (const char *name : {"Alpha", "Beta", "Gamma"}) {
         driveRegistry->Insert(name, reinterpret_cast<uintptr_t>(MakeDrive(name)));
@@ -113,25 +94,4 @@ TEST_F(ModuleLifecycle, EndOfRunDestroysEveryDriveAndStateAndResetsTheCursors) {
     // The next run's dispatch begins at bucket 0 with registries that work.
     driveRegistry->Insert("Delta", 0);
     EXPECT_EQ(driveRegistry->EntryCount(), 1u);
-    host::World().Reset();
-}
-
-TEST_F(ModuleLifecycle, StartOfRunSavesTheCameraAperture) {
-    host::World().cameraAperture = 0.25;
-    savedAperture.restored = false;
-    opcOpenRenderViewport(nullptr, 640, 480, FALSE);
-    EXPECT_EQ(savedAperture.aperture, 0.25);
-    EXPECT_TRUE(savedAperture.restored);
-}
-
-TEST_F(ModuleLifecycle, ExitReleasesTheSharedBrush) {
-    InitModule(nullptr);
-    sharedBrush = CreateSolidBrush(RGB(0, 255, 0));
-    ExitModule(nullptr);
-    EXPECT_EQ(sharedBrush, nullptr);
-}
-
-TEST(ModuleVersion, IsTheBuildDateAsANumber) {
-    EXPECT_EQ(GetModuleVersion(), 60425);
-    EXPECT_EQ(GetModuleVersion(), 60425);
 }

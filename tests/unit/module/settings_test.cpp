@@ -2,38 +2,24 @@
 
 #include "scratch_directory.h"
 
+#include <tuple>
+
 namespace {
 
 const char kNativeSettingsPath[] = "Modules/Plugin/TarselMFD.ini";
 
-const char kDefaultFile[] = "[Sizes]\n"
-                            "Drives=4\n"
-                            "MDFs=4\n"
-                            "[Effects]\n"
-                            "JumpVelocity=5.000000e+04\n"
-                            "FlashOffset=1.000000e+01\n"
-                            "[Settings]\n"
-                            "ClassName=S C O U T\n"
-                            "Capacitors=5\n"
-                            "CellCapacity=6.000000e+03\n"
-                            "CellReloadTime=1.000000e+01\n"
-                            "JumpRange=7.500000e+08\n"
-                            "JumpRangeScaling=1.000000e+01\n"
-                            "[Features]\n"
-                            "FleetRange=1.000000e+05\n";
+const char kDefaultFile[] =
+    "[Sizes]\nDrives=4\nMDFs=4\n"
+    "[Effects]\nJumpVelocity=5.000000e+04\nFlashOffset=1.000000e+01\n"
+    "[Settings]\nClassName=S C O U T\nCapacitors=5\nCellCapacity=6.000000e+03\n"
+    "CellReloadTime=1.000000e+01\nJumpRange=7.500000e+08\nJumpRangeScaling=1.000000e+01\n"
+    "[Features]\nFleetRange=1.000000e+05\n";
 
-void ExpectSame(const DriveSettingsRecord &a, const DriveSettingsRecord &b) {
-    EXPECT_EQ(a.Drives, b.Drives);
-    EXPECT_EQ(a.MDFs, b.MDFs);
-    EXPECT_DOUBLE_EQ(a.JumpVelocity, b.JumpVelocity);
-    EXPECT_DOUBLE_EQ(a.FlashOffset, b.FlashOffset);
-    EXPECT_STREQ(a.ClassName, b.ClassName);
-    EXPECT_EQ(a.Capacitors, b.Capacitors);
-    EXPECT_DOUBLE_EQ(a.CellCapacity, b.CellCapacity);
-    EXPECT_DOUBLE_EQ(a.CellReloadTime, b.CellReloadTime);
-    EXPECT_DOUBLE_EQ(a.JumpRange, b.JumpRange);
-    EXPECT_DOUBLE_EQ(a.JumpRangeScaling, b.JumpRangeScaling);
-    EXPECT_DOUBLE_EQ(a.FleetRange, b.FleetRange);
+// Every field, comparable and printable as a whole.
+auto Fields(const DriveSettingsRecord &s) {
+    return std::make_tuple(s.Drives, s.MDFs, s.JumpVelocity, s.FlashOffset,
+                           std::string(s.ClassName), s.Capacitors, s.CellCapacity, s.CellReloadTime,
+                           s.JumpRange, s.JumpRangeScaling, s.FleetRange);
 }
 
 class Settings : public ScratchDirectory {
@@ -51,7 +37,7 @@ protected:
 TEST_F(Settings, MissingFileKeepsDefaultsAndIsWrittenWithEveryKeyInOrder) {
     DriveSettingsRecord settings;
     ReadSettings(kSettingsPath, settings);
-    ExpectSame(settings, DriveSettingsRecord());
+    EXPECT_EQ(Fields(settings), Fields(DriveSettingsRecord()));
 
     WriteSettingsIfMissing(kSettingsPath, settings);
     EXPECT_EQ(ReadFile(kNativeSettingsPath), kDefaultFile);
@@ -74,7 +60,7 @@ TEST_F(Settings, WrittenFileReadsBackTheSameValues) {
 
     DriveSettingsRecord read;
     ReadSettings(kSettingsPath, read);
-    ExpectSame(read, written);
+    EXPECT_EQ(Fields(read), Fields(written));
 }
 
 TEST_F(Settings, ExistingFileIsNeverRewritten) {
@@ -83,95 +69,50 @@ TEST_F(Settings, ExistingFileIsNeverRewritten) {
     DriveSettingsRecord settings = ReadFrom(partial);
     EXPECT_EQ(settings.Capacitors, 7);
     EXPECT_EQ(settings.Drives, kMaxBucketExponent); // clamped in use only
-    DriveSettingsRecord defaults;
-    defaults.Capacitors = 7;
-    defaults.Drives = settings.Drives;
-    ExpectSame(settings, defaults);
-
     WriteSettingsIfMissing(kSettingsPath, settings);
     EXPECT_EQ(ReadFile(kNativeSettingsPath), partial);
 }
 
-TEST_F(Settings, EmptyValueKeepsTheDefault) {
-    DriveSettingsRecord settings = ReadFrom("[Settings]\nJumpRange=\nClassName=   \n"
-                                            "[Sizes]\nDrives=\"\"\n");
-    ExpectSame(settings, DriveSettingsRecord());
-}
-
-TEST_F(Settings, TextWithoutANumberReadsAsZero) {
-    DriveSettingsRecord settings = ReadFrom("[Settings]\nJumpRange=abc\n[Sizes]\nMDFs=abc\n");
-    EXPECT_EQ(settings.JumpRange, 0.0);
-    EXPECT_EQ(settings.MDFs, 0);
-}
-
-TEST_F(Settings, NumbersAreReadAsAtoiAndAtofDo) {
-    DriveSettingsRecord settings = ReadFrom(
-        "[Settings]\nCapacitors=12cells\nJumpRange=2.5e9m\n[Effects]\nJumpVelocity=0x10\n");
-    EXPECT_EQ(settings.Capacitors, 12);
-    EXPECT_EQ(settings.JumpRange, 2.5e9);
-    EXPECT_EQ(settings.JumpVelocity, 16.0);
-}
-
-TEST_F(Settings, ClassNameKeepsPercentSigns) {
-    DriveSettingsRecord settings = ReadFrom("[Settings]\nClassName=100% %s%n%d\n");
-    EXPECT_STREQ(settings.ClassName, "100% %s%n%d");
-}
-
-TEST_F(Settings, LongClassNameIsCutTo254Characters) {
-    DriveSettingsRecord settings =
-        ReadFrom("[Settings]\nClassName=" + std::string(400, 'x') + "\n");
-    EXPECT_EQ(std::string(settings.ClassName), std::string(254, 'x'));
-}
-
-TEST_F(Settings, BucketExponentsAreClamped) {
-    EXPECT_EQ(ReadFrom("[Sizes]\nDrives=17\n").Drives, kMaxBucketExponent);
-    EXPECT_EQ(ReadFrom("[Sizes]\nDrives=-3\n").Drives, 0);
-    EXPECT_EQ(ReadFrom("[Sizes]\nMDFs=99999999999999999999\n").MDFs, kMaxBucketExponent);
-    EXPECT_EQ(ReadFrom("[Sizes]\nMDFs=-99999999999999999999\n").MDFs, 0);
-    EXPECT_EQ(ReadFrom("[Sizes]\nMDFs=16\n").MDFs, 16);
-}
-
-TEST_F(Settings, CapacitorsAreClamped) {
-    EXPECT_EQ(ReadFrom("[Settings]\nCapacitors=0\n").Capacitors, kMinCapacitors);
-    EXPECT_EQ(ReadFrom("[Settings]\nCapacitors=-5\n").Capacitors, kMinCapacitors);
-    EXPECT_EQ(ReadFrom("[Settings]\nCapacitors=33\n").Capacitors, kMaxCapacitors);
-    EXPECT_EQ(ReadFrom("[Settings]\nCapacitors=1\n").Capacitors, 1);
-    EXPECT_EQ(ReadFrom("[Settings]\nCapacitors=32\n").Capacitors, 32);
-}
-
-TEST_F(Settings, NonFiniteRealsKeepTheDefault) {
-    DriveSettingsRecord settings =
-        ReadFrom("[Effects]\nJumpVelocity=nan\nFlashOffset=inf\n"
-                 "[Settings]\nCellCapacity=1e999\nCellReloadTime=-infinity\n"
-                 "JumpRange=NAN(1)\nJumpRangeScaling=1e400\n[Features]\nFleetRange=-1e999\n");
-    ExpectSame(settings, DriveSettingsRecord());
-}
-
-TEST_F(Settings, NegativeMagnitudesKeepTheDefault) {
-    DriveSettingsRecord settings =
-        ReadFrom("[Effects]\nJumpVelocity=-1\n"
-                 "[Settings]\nCellCapacity=-6000\nCellReloadTime=-10\n"
-                 "JumpRange=-7.5e8\nJumpRangeScaling=-10\n[Features]\nFleetRange=-0.001\n");
-    ExpectSame(settings, DriveSettingsRecord());
-}
-
-TEST_F(Settings, BoundaryValuesAreAccepted) {
-    DriveSettingsRecord settings =
-        ReadFrom("[Effects]\nJumpVelocity=0\nFlashOffset=-2.5\n"
-                 "[Settings]\nCellCapacity=0\nCellReloadTime=0\nJumpRange=0\nJumpRangeScaling=0\n"
-                 "[Features]\nFleetRange=0\n");
-    EXPECT_EQ(settings.JumpVelocity, 0.0);
-    EXPECT_EQ(settings.FlashOffset, -2.5);
-    EXPECT_EQ(settings.CellCapacity, 0.0);
-    // The charge rate divides by the reload time, which must stay above 0.
-    EXPECT_EQ(settings.CellReloadTime, DriveSettingsRecord().CellReloadTime);
-    EXPECT_EQ(settings.JumpRange, 0.0);
-    EXPECT_EQ(settings.JumpRangeScaling, 0.0);
-    EXPECT_EQ(settings.FleetRange, 0.0);
-}
-
-TEST_F(Settings, OtherSectionsAndKeysAreIgnored) {
-    DriveSettingsRecord settings =
-        ReadFrom("[Other]\nDrives=2\nCapacitors=3\n[Sizes]\nDrivers=5\n");
-    ExpectSame(settings, DriveSettingsRecord());
+// Each file, read over the defaults, changes just the fields its row changes.
+TEST_F(Settings, ValuesAreReadAsAtoiAndAtofDoThenMadeSafe) {
+    const std::vector<std::pair<std::string, void (*)(DriveSettingsRecord &)>> rows = {
+        // Keys outside their section, and empty values, keep the defaults.
+        {"[Other]\nDrives=2\nCapacitors=3\n[Sizes]\nDrivers=5\nDrives=\"\"\n"
+         "[Settings]\nJumpRange=\nClassName=   \n",
+         [](auto &) {}},
+        {"[Settings]\nJumpRange=abc\n[Sizes]\nMDFs=abc\n",
+         [](auto &s) { s.JumpRange = 0.0, s.MDFs = 0; }},
+        {"[Settings]\nCapacitors=12cells\nJumpRange=2.5e9m\n[Effects]\nJumpVelocity=0x10\n",
+         [](auto &s) { s.Capacitors = 12, s.JumpRange = 2.5e9, s.JumpVelocity = 16.0; }},
+        {"[Settings]\nClassName=" + std::string(400, 'x') + "\n",
+         [](auto &s) { std::snprintf(s.ClassName, 256, "%s", std::string(254, 'x').c_str()); }},
+        // The clamps.
+        {"[Sizes]\nDrives=17\nMDFs=-99999999999999999999\n[Settings]\nCapacitors=0\n",
+         [](auto &s) { s.Drives = kMaxBucketExponent, s.MDFs = 0, s.Capacitors = kMinCapacitors; }},
+        {"[Sizes]\nDrives=-3\nMDFs=99999999999999999999\n[Settings]\nCapacitors=33\n",
+         [](auto &s) { s.Drives = 0, s.MDFs = kMaxBucketExponent, s.Capacitors = kMaxCapacitors; }},
+        {"[Sizes]\nMDFs=16\n[Settings]\nCapacitors=1\n",
+         [](auto &s) { s.MDFs = 16, s.Capacitors = 1; }},
+        {"[Settings]\nCapacitors=32\n", [](auto &s) { s.Capacitors = 32; }},
+        // Reals that are not finite, or negative magnitudes, keep the defaults.
+        {"[Effects]\nJumpVelocity=nan\nFlashOffset=inf\n[Settings]\nCellCapacity=1e999\n"
+         "CellReloadTime=-infinity\nJumpRange=NAN(1)\nJumpRangeScaling=1e400\n"
+         "[Features]\nFleetRange=-1e999\n",
+         [](auto &) {}},
+        {"[Effects]\nJumpVelocity=-1\n[Settings]\nCellCapacity=-6000\nCellReloadTime=-10\n"
+         "JumpRange=-7.5e8\nJumpRangeScaling=-10\n[Features]\nFleetRange=-0.001\n",
+         [](auto &) {}},
+        // Zero is accepted except for the reload time, which the charge rate divides by.
+        {"[Effects]\nJumpVelocity=0\nFlashOffset=-2.5\n[Settings]\nCellCapacity=0\n"
+         "CellReloadTime=0\nJumpRange=0\nJumpRangeScaling=0\n[Features]\nFleetRange=0\n",
+         [](auto &s) {
+             s.JumpVelocity = s.CellCapacity = s.JumpRange = s.JumpRangeScaling = s.FleetRange = 0;
+             s.FlashOffset = -2.5;
+         }},
+    };
+    for (const auto &[content, change] : rows) {
+        DriveSettingsRecord expected;
+        change(expected);
+        EXPECT_EQ(Fields(ReadFrom(content)), Fields(expected)) << content;
+    }
 }

@@ -1,6 +1,9 @@
 // Binding to the sound library: a missing library or a missing export leaves
 // the vessel silent with a log entry saying why.
-#include "sound_harness.h"
+#include "module_world.h"
+
+#include <fstream>
+#include <iterator>
 
 namespace {
 
@@ -9,7 +12,17 @@ const char kSeparator[] = "--------------------------------------\n";
 const char kNotInstalled[] = "ERR01= Vessel->ConnectToOrbiterSoundDLL3: Unable to connect to "
                              "OrbiterSound 3.0 - not installed or activated";
 
-class ConnectTest : public SoundTest {};
+class ConnectTest : public ModuleWorldTest {
+protected:
+    static OBJHANDLE NewVessel(const std::string &name) {
+        return host::Handle(host::World().AddVessel(name, "TestShip"));
+    }
+
+    static std::string ReadLog() {
+        std::ifstream in("OrbiterSound_Log.txt", std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    }
+};
 
 TEST_F(ConnectTest, WithoutTheLibraryEachDriveLogsOnceUnderOneHeader) {
     EXPECT_EQ(ConnectToOrbiterSoundDLL3(NewVessel("First")), -1);
@@ -19,31 +32,31 @@ TEST_F(ConnectTest, WithoutTheLibraryEachDriveLogsOnceUnderOneHeader) {
     EXPECT_EQ(Transcript().find("sound "), std::string::npos);
 }
 
-TEST_F(ConnectTest, ANullHandleIsRefusedBeforeTheLibraryIsSought) {
-    LoadLibrary("full");
-    EXPECT_EQ(ConnectToOrbiterSoundDLL3(nullptr), -1);
-    EXPECT_EQ(ReadLog(), std::string(kHeader) + kSeparator +
-                             "ERR01= Vessel->ConnectToOrbiterSoundDLL3: A vessel passed a NULL "
-                             "handle to this function\n\n");
-}
-
-TEST_F(ConnectTest, ALibraryLackingAnOrdinaryExportIsTooOld) {
-    LoadLibrary("no_replace");
-    EXPECT_EQ(ConnectToOrbiterSoundDLL3(NewVessel("Ship")), -1);
-    EXPECT_EQ(ReadLog(), std::string(kHeader) + kSeparator +
-                             "ERR02= ConnectToOrbiterSoundDLL3: Unable to find routines missing "
-                             "OrbiterSound3.0 ?\n\n");
-}
-
-TEST_F(ConnectTest, ALibraryLackingTheIdExportIsOlderStill) {
-    LoadLibrary("no_id");
-    EXPECT_EQ(ConnectToOrbiterSoundDLL3(NewVessel("Ship")), -1);
-    EXPECT_EQ(ReadLog(), std::string(kHeader) + kSeparator +
-                             "ERR03= unable to connect to GetMyID, Older OrbiterSound.dll ?\n\n");
+TEST_F(ConnectTest, ANullHandleOrAnOldLibraryLogsWhy) {
+    struct Case {
+        const char *variant;
+        bool nullHandle;
+        const char *entry;
+    };
+    const Case cases[] = {
+        {"full", true,
+         "ERR01= Vessel->ConnectToOrbiterSoundDLL3: A vessel passed a NULL handle to this "
+         "function"},
+        {"no_replace", false,
+         "ERR02= ConnectToOrbiterSoundDLL3: Unable to find routines missing OrbiterSound3.0 ?"},
+        {"no_id", false, "ERR03= unable to connect to GetMyID, Older OrbiterSound.dll ?"},
+    };
+    for (const Case &c : cases) {
+        std::filesystem::remove("OrbiterSound_Log.txt");
+        LoadSound(c.variant);
+        EXPECT_EQ(ConnectToOrbiterSoundDLL3(c.nullHandle ? nullptr : NewVessel("Ship")), -1);
+        EXPECT_EQ(ReadLog(), std::string(kHeader) + kSeparator + c.entry + "\n\n") << c.variant;
+        host::UnloadSoundLibrary();
+    }
 }
 
 TEST_F(ConnectTest, TheCompleteLibraryHandsEachVesselItsOwnId) {
-    LoadLibrary("full");
+    LoadSound();
     OBJHANDLE first = NewVessel("First");
     OBJHANDLE second = NewVessel("Second");
     EXPECT_EQ(ConnectToOrbiterSoundDLL3(first), 0);
@@ -54,20 +67,14 @@ TEST_F(ConnectTest, TheCompleteLibraryHandsEachVesselItsOwnId) {
 }
 
 TEST_F(ConnectTest, ALogFromAnEarlierRunIsKeptAndExtended) {
-    {
-        std::ofstream earlier("OrbiterSound_Log.txt", std::ios::binary);
-        earlier << kHeader << kSeparator << "an earlier entry\n\n";
-    }
+    std::ofstream("OrbiterSound_Log.txt", std::ios::binary)
+        << kHeader << kSeparator << "an earlier entry\n\n";
     EXPECT_EQ(ConnectToOrbiterSoundDLL3(NewVessel("Ship")), -1);
-    EXPECT_EQ(ReadLog(), std::string(kHeader) + kSeparator + "an earlier entry\n\n" + kSeparator +
-                             kNotInstalled + "\n\n");
-}
-
-TEST_F(ConnectTest, EitherTextOfAnEntryMayBeLeftOut) {
     WriteSoundLog("first only", nullptr);
     WriteSoundLog(nullptr, "second only");
-    EXPECT_EQ(ReadLog(),
-              std::string(kHeader) + kSeparator + "first only\n" + kSeparator + "second only\n");
+    EXPECT_EQ(ReadLog(), std::string(kHeader) + kSeparator + "an earlier entry\n\n" + kSeparator +
+                             kNotInstalled + "\n\n" + kSeparator + "first only\n" + kSeparator +
+                             "second only\n");
 }
 
 // The entry counter lives as long as the module is loaded, so the test runs

@@ -1,0 +1,92 @@
+// A fresh world, working directory and captured transcript per test: the
+// module writes its files into the working directory, and the host and the
+// stand-in sound library report to the transcript.
+#ifndef TEST_MODULE_WORLD_H
+#define TEST_MODULE_WORLD_H
+
+#include "sound/sound_bridge.h"
+#include "world/simulation.h"
+#include "world/transcript.h"
+#include "world/world.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <filesystem>
+#include <initializer_list>
+#include <sstream>
+#include <string>
+#include <unistd.h>
+
+class ModuleWorldTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        previousDir_ = std::filesystem::current_path();
+        std::string pattern =
+            (std::filesystem::temp_directory_path() / "tarsel-test-XXXXXX").string();
+        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+        scratchDir_ = pattern;
+        std::filesystem::current_path(scratchDir_);
+        host::World().Reset();
+        host::SetQuiet(false);
+        host::SetOutput(&transcript);
+    }
+
+    void TearDown() override {
+        host::UnloadSoundLibrary();
+        host::World().Reset();
+        host::SetOutput(nullptr);
+        std::filesystem::current_path(previousDir_);
+        std::filesystem::remove_all(scratchDir_);
+    }
+
+    static void LoadSound(const std::string &variant = "full") {
+        std::string error;
+        ASSERT_TRUE(host::LoadSoundLibrary(variant, &error)) << error;
+    }
+
+    // A ship of 10 t and 10 m at `pos` moving with `vel`, facing `forward`,
+    // with tanks of 20 t capacity holding `tankMasses` and two docking ports.
+    static Vessel *AddShip(const std::string &name, VECTOR3 pos, VECTOR3 vel, VECTOR3 forward,
+                           std::initializer_list<double> tankMasses) {
+        Vessel *v = host::World().AddVessel(name, "TestShip");
+        v->mass = 10000.0;
+        v->size = 10.0;
+        v->pos = pos;
+        v->vel = vel;
+        const VECTOR3 up = std::abs(forward.y) < 0.9 ? host::Vec(0, 1, 0) : host::Vec(1, 0, 0);
+        v->rot = host::RotationFromAxes(forward, up);
+        for (double mass : tankMasses)
+            v->tanks.push_back(host::Tank{20000.0, mass});
+        v->ports.resize(2);
+        return v;
+    }
+
+    // Deletion taking effect at once rather than at the end of a step.
+    static void DeleteNow(Vessel *v) {
+        host::World().RequestDelete(v);
+        host::World().FlushDeletions();
+    }
+
+    std::string Transcript() const { return transcript.str(); }
+
+    std::string TakeTranscript() {
+        std::string text = transcript.str();
+        transcript.str("");
+        return text;
+    }
+
+    static int Count(const std::string &text, const std::string &part) {
+        int n = 0;
+        for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
+            ++n;
+        return n;
+    }
+
+    std::ostringstream transcript;
+
+private:
+    std::filesystem::path previousDir_, scratchDir_;
+};
+
+#endif
