@@ -4,6 +4,7 @@
 #ifndef TEST_MODULE_WORLD_H
 #define TEST_MODULE_WORLD_H
 
+#include "scratch_directory.h"
 #include "sound/sound_bridge.h"
 #include "world/simulation.h"
 #include "world/transcript.h"
@@ -12,21 +13,14 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <filesystem>
 #include <initializer_list>
 #include <sstream>
 #include <string>
-#include <unistd.h>
 
-class ModuleWorldTest : public ::testing::Test {
+class ModuleWorldTest : public ScratchDirectory {
 protected:
     void SetUp() override {
-        previousDir_ = std::filesystem::current_path();
-        std::string pattern =
-            (std::filesystem::temp_directory_path() / "tarsel-test-XXXXXX").string();
-        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-        scratchDir_ = pattern;
-        std::filesystem::current_path(scratchDir_);
+        ScratchDirectory::SetUp();
         host::World().Reset();
         host::SetQuiet(false);
         host::SetOutput(&transcript);
@@ -36,8 +30,7 @@ protected:
         host::UnloadSoundLibrary();
         host::World().Reset();
         host::SetOutput(nullptr);
-        std::filesystem::current_path(previousDir_);
-        std::filesystem::remove_all(scratchDir_);
+        ScratchDirectory::TearDown();
     }
 
     static void LoadSound(const std::string &variant = "full") {
@@ -84,9 +77,6 @@ protected:
     }
 
     std::ostringstream transcript;
-
-private:
-    std::filesystem::path previousDir_, scratchDir_;
 };
 
 #endif
