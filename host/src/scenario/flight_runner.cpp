@@ -4,6 +4,7 @@
 #include "display/displays.h"
 #include "scenario/flight_checks.h"
 #include "scenario/world_report.h"
+#include "world/module_logs.h"
 #include "world/simulation.h"
 #include "world/transcript.h"
 #include "world/world.h"
@@ -228,6 +229,7 @@ int Fly(const Scenario &s, const std::string &outDir, std::ostream &errors) {
     int failures = 0;
     for (const Command &command : s.flight) {
         Failure failure = Execute(command, outDir);
+        host::ReportModuleLogs();
         if (failure.empty())
             continue;
         ++failures;

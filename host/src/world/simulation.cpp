@@ -2,6 +2,7 @@
 #include "world/simulation.h"
 
 #include "display/displays.h"
+#include "world/module_logs.h"
 #include "world/transcript.h"
 #include "world/world.h"
 
@@ -77,6 +78,7 @@ void UnloadSoundLibrary() {
 
 bool LoadModule(const std::string &path, std::string *error) {
     UnloadModule();
+    WatchModuleLogs();
     void *library = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
     if (!library) {
         SetError(error, "cannot load the module: " + LoaderError());
@@ -127,6 +129,7 @@ void RunSteps(long long n) {
         LogBeacons();
         CloseDisplaysOfDeleted();
         world.FlushDeletions();
+        ReportModuleLogs();
     }
 }
 

@@ -94,3 +94,16 @@ TEST_F(WorldTest, TranscriptLinesCarryTheSimulationTime) {
                             "[123456.789] late\n"
                             "object 0 Earth body\n");
 }
+
+TEST_F(WorldTest, LinesAModuleAddsToItsLogReachTheTranscriptOnce) {
+    WriteFile("OrbiterSound_Log.txt", "from an earlier run\n");
+    host::WatchModuleLogs();
+    WriteFile("OrbiterSound_Log.txt", "from an earlier run\n-----\nERR01= first\n\npart");
+    host::ReportModuleLogs();
+    host::ReportModuleLogs();
+    EXPECT_EQ(Transcript(), "[   0.000] log OrbiterSound_Log.txt: -----\n"
+                            "[   0.000] log OrbiterSound_Log.txt: ERR01= first\n");
+    WriteFile("OrbiterSound_Log.txt", "new\n");
+    host::ReportModuleLogs();
+    EXPECT_NE(Transcript().find("log OrbiterSound_Log.txt: new\n"), std::string::npos);
+}

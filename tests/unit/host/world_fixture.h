@@ -3,6 +3,7 @@
 #ifndef TEST_HOST_WORLD_FIXTURE_H
 #define TEST_HOST_WORLD_FIXTURE_H
 
+#include "world/module_logs.h"
 #include "world/simulation.h"
 #include "world/transcript.h"
 #include "world/world.h"
