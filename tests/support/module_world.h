@@ -4,6 +4,7 @@
 #ifndef TEST_MODULE_WORLD_H
 #define TEST_MODULE_WORLD_H
 
+#include "display/displays.h"
 #include "scratch_directory.h"
 #include "sound/sound_bridge.h"
 #include "world/simulation.h"
@@ -59,6 +60,41 @@ protected:
     static void DeleteNow(Vessel *v) {
         host::World().RequestDelete(v);
         host::World().FlushDeletions();
+    }
+
+    // Display commands as a flight gives them; the host refusing one fails the test.
+    static bool Open(Vessel *v, int position, DWORD w = 256, DWORD h = 256) {
+        std::string error;
+        const bool opened = host::OpenDisplay(v, position, w, h, &error);
+        EXPECT_TRUE(opened) << error;
+        return opened;
+    }
+
+    static void Close(Vessel *v, int position) {
+        std::string error;
+        EXPECT_TRUE(host::CloseDisplay(v, position, &error)) << error;
+    }
+
+    // Whether the display consumed the key.
+    static bool Key(Vessel *v, int position, DWORD key) {
+        bool consumed = false;
+        std::string error;
+        EXPECT_TRUE(host::SendKey(v, position, key, &consumed, &error)) << error;
+        return consumed;
+    }
+
+    // Whether the answer closed the open input box.
+    static bool Answer(const std::string &text) {
+        std::string error;
+        EXPECT_TRUE(host::AnswerInputBox(text, &error)) << error;
+        return !host::InputBoxOpen();
+    }
+
+    static host::Page Draw(Vessel *v, int position) {
+        host::Page page;
+        std::string error;
+        EXPECT_TRUE(host::DrawPage(v, position, &page, &error)) << error;
+        return page;
     }
 
     std::string Transcript() const { return transcript.str(); }

@@ -6,16 +6,14 @@
 
 namespace {
 
-TEST(Gdi, SelectObjectReturnsWhatWasSelectedOfThatKind) {
+TEST(Gdi, SelectObjectReturnsWhatWasSelectedOfThatKindAndRefusesForeignHandles) {
     host::RecordingDC dc;
     HGDIOBJ pen = host::DefaultPen(2);
     EXPECT_EQ(SelectObject(dc.Handle(), pen), GetStockObject(BLACK_PEN));
     EXPECT_EQ(SelectObject(dc.Handle(), GetStockObject(NULL_BRUSH)), GetStockObject(WHITE_BRUSH));
     EXPECT_EQ(GetCurrentObject(dc.Handle(), OBJ_PEN), pen);
-}
 
-TEST(Gdi, ForeignHandlesAndBadTextsAreRefusedNotFollowed) {
-    host::RecordingDC dc;
+    // Foreign handles and bad texts are refused, not followed.
     int notAnObject = 0;
     EXPECT_EQ(SelectObject(dc.Handle(), &notAnObject), nullptr);
     EXPECT_EQ(SelectObject(reinterpret_cast<HDC>(&notAnObject), host::DefaultPen(0)), nullptr);

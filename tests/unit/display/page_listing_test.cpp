@@ -19,10 +19,8 @@ TEST(PageListing, QuotesAndBackslashesAreEscaped) {
 
 TEST(PageListing, ALabelNotOnThePageHasNoLine) {
     host::Page page;
-    host::DrawCall c;
-    c.y = 9;
-    c.text = "Drive class";
-    page.calls = {c};
+    page.calls.resize(1);
+    page.calls[0].text = "Drive class";
     std::vector<std::string> texts{"stale"};
     EXPECT_FALSE(host::TextsOnLabelLine(page, "Fuel mass", &texts));
     EXPECT_TRUE(texts.empty());

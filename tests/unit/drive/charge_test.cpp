@@ -8,9 +8,18 @@ using ChargeTest = DriveTest;
 
 const char kLoadWave[] = "Sound\\TarselMFD\\load.wav";
 
+// Charging needs a tank at the chosen index; a full drive takes no more
+// charge, and a docked one does not engage.
 TEST_F(ChargeTest, OneCellTakesTenSecondsAndSixTonnesThenStopsTheLoop) {
     Vessel *ship = MakeVessel("Ship", Vec(0, 0, 1e7));
-    DriveUnit &drive = MakeDrive(ship, ConnectSound(ship, kLoadWave));
+    Vessel *station = MakeVessel("Station", Vec(0, 0, 1e7 + 20));
+    DriveUnit &drive = MakeDrive(ship, 0, ConnectSound(ship, kLoadWave));
+    drive.SetFuelIndex(1);
+    EXPECT_FALSE(drive.StartCharge()) << "no tank at that index";
+    drive.SetFuelIndex(0xFFFFFFFFu);
+    EXPECT_FALSE(drive.StartCharge()) << "tank switched off";
+    EXPECT_EQ(drive.GetState(), Idle);
+    drive.SetFuelIndex(0);
 
     ASSERT_TRUE(drive.StartCharge());
     int steps = 0;
@@ -27,11 +36,28 @@ TEST_F(ChargeTest, OneCellTakesTenSecondsAndSixTonnesThenStopsTheLoop) {
     EXPECT_GT(t.rfind("sound StopVesselWave3 id=0 slot=50"),
               t.rfind("sound PlayVesselWaveOBSound3 id=0 slot=50"));
     EXPECT_TRUE(drive.CanEngage());
+
+    ship->tanks[0] = host::Tank{40000.0, 40000.0};
+    FillCells(drive, 4);
+    EXPECT_FALSE(drive.StartCharge()) << "all five cells full";
+    EXPECT_EQ(drive.GetCellIndex(), 4);
+    EXPECT_EQ(drive.GetCellCharge(), 1.0);
+    EXPECT_TRUE(drive.CanEngage());
+
+    host::World().Dock(ship, 0, station, 1);
+    EXPECT_FALSE(drive.CanEngage());
+    EXPECT_FALSE(drive.Engage());
+    EXPECT_EQ(drive.GetState(), Idle);
+    host::World().Undock(ship, 0);
+    EXPECT_TRUE(drive.CanEngage());
 }
 
+// An empty tank pauses a part-charged cell, which neither engages nor takes
+// a new charge command; a refill resumes it. A tank whose (m / 6000) × 6000
+// comes out just above m is emptied to exactly zero.
 TEST_F(ChargeTest, ALowTankPausesTheCellAndARefillResumesIt) {
     Vessel *ship = MakeVessel("Ship", Vec(0, 0, 1e7), Vec(0, 0, 1), 30.0);
-    DriveUnit &drive = MakeDrive(ship, ConnectSound(ship, kLoadWave));
+    DriveUnit &drive = MakeDrive(ship, 0, ConnectSound(ship, kLoadWave));
     ASSERT_TRUE(drive.StartCharge());
 
     Run(1);
@@ -45,14 +71,19 @@ TEST_F(ChargeTest, ALowTankPausesTheCellAndARefillResumesIt) {
     EXPECT_EQ(drive.GetState(), Charging);
     EXPECT_NE(Transcript().find("sound StopVesselWave3 id=0 slot=50"), std::string::npos);
     EXPECT_EQ(Transcript().find("PlayVesselWaveOBSound3"), std::string::npos);
-    // Part charged: the charge command refuses, the cell waits for propellant.
-    EXPECT_FALSE(drive.StartCharge());
+    EXPECT_FALSE(drive.StartCharge()) << "empty tank";
     EXPECT_FALSE(drive.CanEngage());
 
     ship->tanks[0].mass = 10000.0;
     Run(1);
     EXPECT_DOUBLE_EQ(drive.GetCellCharge(), 30.0 / 6000.0 + 0.01);
     EXPECT_NEAR(ship->tanks[0].mass, 10000.0 - 60.0, 1e-9);
+    EXPECT_FALSE(drive.StartCharge()) << "part-charged cell";
+
+    ship->tanks[0].mass = 0.20550000000000002;
+    Run(1);
+    EXPECT_EQ(ship->tanks[0].mass, 0.0);
+    EXPECT_EQ(drive.GetState(), Charging);
 
     // The vessel goes while charging: the loop stops once and plays no more.
     DeleteNow(ship);
@@ -61,43 +92,6 @@ TEST_F(ChargeTest, ALowTankPausesTheCellAndARefillResumesIt) {
     EXPECT_EQ(Count(Transcript(), "sound StopVesselWave3 id=0 slot=50"), 1);
     EXPECT_EQ(Transcript().find("PlayVesselWaveOBSound3"), std::string::npos);
     EXPECT_EQ(drive.GetState(), Idle);
-}
-
-// The first charge step meets a tank whose (m / 6000) × 6000 comes out just
-// above m: it is emptied to exactly zero.
-TEST_F(ChargeTest, ChargeAndEngageRefuseWithoutPropellantACellToFillOrWhenDocked) {
-    Vessel *ship = MakeVessel("Ship", Vec(0, 0, 1e7), Vec(0, 0, 1), 0.20550000000000002);
-    Vessel *station = MakeVessel("Station", Vec(0, 0, 1e7 + 20));
-    DriveUnit &drive = MakeDrive(ship);
-    drive.SetFuelIndex(1);
-    EXPECT_FALSE(drive.StartCharge()) << "no tank at that index";
-    drive.SetFuelIndex(0xFFFFFFFFu);
-    EXPECT_FALSE(drive.StartCharge()) << "tank switched off";
-    EXPECT_EQ(drive.GetState(), Idle);
-    drive.SetFuelIndex(0);
-    ASSERT_TRUE(drive.StartCharge());
-    Run(1);
-    EXPECT_EQ(ship->tanks[0].mass, 0.0);
-    EXPECT_EQ(drive.GetState(), Charging);
-    EXPECT_FALSE(drive.StartCharge()) << "empty tank";
-
-    ship->tanks[0] = host::Tank{40000.0, 40000.0};
-    EXPECT_FALSE(drive.StartCharge()) << "part-charged cell";
-    EXPECT_FALSE(drive.CanEngage());
-    for (int i = 0; i < 20 && drive.GetState() == Charging; ++i)
-        drive.Step(0.0, 1.0);
-    FillCells(drive, 4);
-    EXPECT_FALSE(drive.StartCharge()) << "all five cells full";
-    EXPECT_EQ(drive.GetCellIndex(), 4);
-    EXPECT_EQ(drive.GetCellCharge(), 1.0);
-    EXPECT_TRUE(drive.CanEngage());
-
-    host::World().Dock(ship, 0, station, 1);
-    EXPECT_FALSE(drive.CanEngage());
-    EXPECT_FALSE(drive.Engage());
-    EXPECT_EQ(drive.GetState(), Idle);
-    host::World().Undock(ship, 0);
-    EXPECT_TRUE(drive.CanEngage());
 }
 
 } // namespace

@@ -7,8 +7,6 @@
 #include "module_world.h"
 #include "registry/keyed_table.h"
 
-#include <cstdio>
-
 #include <memory>
 #include <vector>
 
@@ -46,17 +44,17 @@ protected:
         return AddShip(name, host::Add(sun->pos, relPos), sun->vel, forward, {tankMass});
     }
 
-    // A drive with the default settings, entered in the stepping order and,
-    // as the display enters it, in the registry under its vessel's interface.
-    DriveUnit &MakeDrive(Vessel *v, int32_t soundId = -1) {
+    // A drive with the default settings and `fullCells` cells charged, entered
+    // in the stepping order and, as the display enters it, once per vessel in
+    // the registry.
+    DriveUnit &MakeDrive(Vessel *v, int fullCells = 0, int32_t soundId = -1) {
         static const int32_t slots[4] = {50, 52, 53, 54};
         double *ranges = new double[5]{7.5e8, 7.5e9, 7.5e10, 7.5e11, 7.5e12};
         DriveParams params{&v->iface, &aperture, 5,    soundId, slots,
                            50000.0,   ranges,    10.0, 10.0,    6000.0};
         drives.push_back(std::make_unique<DriveUnit>(params));
-        char key[32];
-        std::snprintf(key, sizeof key, "%p", static_cast<void *>(&v->iface));
-        registry_.Insert(key, reinterpret_cast<uintptr_t>(drives.back().get()));
+        registry_.Insert(v->name.c_str(), reinterpret_cast<uintptr_t>(drives.back().get()));
+        FillCells(*drives.back(), fullCells);
         return *drives.back();
     }
 
@@ -79,13 +77,6 @@ protected:
                 drive.Step(0.0, 1.0);
             ASSERT_EQ(drive.GetCellCharge(), 1.0);
         }
-    }
-
-    // A drive with `cells` cells full.
-    DriveUnit &ReadyDrive(Vessel *v, int cells = 1) {
-        DriveUnit &drive = MakeDrive(v);
-        FillCells(drive, cells);
-        return drive;
     }
 
     static void Run(long long steps) { host::RunSteps(steps); }
@@ -114,7 +105,6 @@ protected:
     host::Body *sun = nullptr;
     SavedAperture aperture;
     std::vector<std::unique_ptr<DriveUnit>> drives;
-    size_t nextDrive_ = 0; // index (modulo the count) of the drive the next host step advances
 
 private:
     static void PreStep(double simt, double simdt, double) {
@@ -124,6 +114,7 @@ private:
     }
 
     static DriveTest *current_;
+    size_t nextDrive_ = 0; // index (modulo the count) of the drive the next host step advances
     KeyedTable registry_{4};
     KeyedTable *previousRegistry_ = nullptr;
 };

@@ -2,15 +2,11 @@
 // orientation and engage their own jumps.
 #include "drive_harness.h"
 
+#include <cstring>
+
 namespace {
 
 const double kLeaderX = 5e6;
-
-VECTOR3 Forward(const Vessel *v) {
-    VECTOR3 axis;
-    v->iface.GlobalRot(Vec(0, 0, 1), axis);
-    return axis;
-}
 
 // A leader not ready plays the cancel sound and moves nobody. Once ready,
 // only ready drives in range follow: not one at the range, one already
@@ -20,16 +16,14 @@ TEST_F(DriveTest, FleetJumpTakesReadyVesselsJustInsideTheRangeAlong) {
     Vessel *leader = MakeVessel("Leader", Vec(kLeaderX, 0, 0), Vec(0, 0.6, 0.8), 20000.0);
     Vessel *inside = MakeVessel("Inside", Vec(kLeaderX + 99999.0, 0, 0), Vec(1, 0, 0));
     Vessel *atLimit = MakeVessel("AtLimit", Vec(kLeaderX, -100000.0, 0), Vec(1, 0, 0));
-    Vessel *busy = MakeVessel("Busy", Vec(kLeaderX + 100.0, 0, 0));
-    Vessel *partial = MakeVessel("Partial", Vec(kLeaderX + 200.0, 0, 0));
     Vessel *lost = MakeVessel("Lost", Vec(kLeaderX + 300.0, 0, 0));
     const int32_t id = ConnectSound(leader, "Sound\\TarselMFD\\engage.wav");
-    DriveUnit &lead = ReadyDrive(leader, 0);
-    DriveUnit &follower = ReadyDrive(inside, 1);
-    DriveUnit &stayer = ReadyDrive(atLimit, 1);
-    DriveUnit &busyDrive = ReadyDrive(busy, 1);
-    DriveUnit &partialDrive = ReadyDrive(partial, 0);
-    DriveUnit &orphan = ReadyDrive(lost, 1);
+    DriveUnit &lead = MakeDrive(leader);
+    DriveUnit &follower = MakeDrive(inside, 1);
+    DriveUnit &stayer = MakeDrive(atLimit, 1);
+    DriveUnit &busyDrive = MakeDrive(MakeVessel("Busy", Vec(kLeaderX + 100.0, 0, 0)), 1);
+    DriveUnit &partialDrive = MakeDrive(MakeVessel("Partial", Vec(kLeaderX + 200.0, 0, 0)));
+    DriveUnit &orphan = MakeDrive(lost, 1);
     const MATRIX3 insideRot = inside->rot;
     transcript.str("");
     FleetJump(&leader->iface, &lead, id);
@@ -38,8 +32,7 @@ TEST_F(DriveTest, FleetJumpTakesReadyVesselsJustInsideTheRangeAlong) {
     EXPECT_EQ(Transcript().find("slot=51"), std::string::npos);
     EXPECT_EQ(follower.GetState(), Idle);
     EXPECT_EQ(follower.GetCellCharge(), 1.0);
-    for (int i = 0; i < 9; ++i)
-        EXPECT_EQ(inside->rot.data[i], insideRot.data[i]);
+    EXPECT_EQ(std::memcmp(&inside->rot, &insideRot, sizeof insideRot), 0);
 
     FillCells(lead, 2);
     ASSERT_TRUE(busyDrive.Engage());
@@ -66,8 +59,8 @@ TEST_F(DriveTest, FleetJumpTakesReadyVesselsJustInsideTheRangeAlong) {
     EXPECT_EQ(orphan.GetState(), Idle);
     EXPECT_FALSE(orphan.CanEngage());
 
-    const VECTOR3 axis = Forward(leader);
-    EXPECT_NEAR(Gap(Forward(inside), axis), 0.0, 1e-12);
+    const VECTOR3 axis = host::MulMatrix(leader->rot, Vec(0, 0, 1));
+    EXPECT_NEAR(Gap(host::MulMatrix(inside->rot, Vec(0, 0, 1)), axis), 0.0, 1e-12);
     EXPECT_NEAR(Gap(lead.destination, host::Add(leaderStart, host::Scale(axis, 7.5e9))), 0.0, 1e-3);
     EXPECT_NEAR(Gap(follower.destination, host::Add(insideStart, host::Scale(axis, 7.5e8))), 0.0,
                 1e-3);

@@ -1,6 +1,8 @@
 // The twelve buttons, their keys and menu, and what each key does.
 #include "display_fixture.h"
 
+#include <map>
+
 namespace {
 
 using Buttons = DisplayTest;
@@ -57,19 +59,12 @@ TEST_F(Buttons, UnknownKeysAndOtherPressesAreNotConsumedAndDoNothing) {
 // T, F and S open their boxes after the acknowledgement sound.
 TEST_F(Buttons, EveryHandledKeyAsksForARedrawAndTheBoxKeysOpenTheirBoxes) {
     Open(scout, 0);
-    const std::pair<DWORD, std::string> keys[] = {{OAPI_KEY_J, ""},
-                                                  {OAPI_KEY_C, ""},
-                                                  {OAPI_KEY_A, ""},
-                                                  {OAPI_KEY_M, ""},
-                                                  {OAPI_KEY_U, ""},
-                                                  {OAPI_KEY_N, ""},
-                                                  {OAPI_KEY_P, ""},
-                                                  {OAPI_KEY_I, ""},
-                                                  {OAPI_KEY_D, ""},
-                                                  {OAPI_KEY_T, "Enter target name:"},
-                                                  {OAPI_KEY_F, "Enter fuel source index (0=off):"},
-                                                  {OAPI_KEY_S, "Enter Distance[m](,Cell count):"}};
-    for (const auto &[key, title] : keys) {
+    const std::map<DWORD, std::string> boxes = {{OAPI_KEY_T, "Enter target name:"},
+                                                {OAPI_KEY_F, "Enter fuel source index (0=off):"},
+                                                {OAPI_KEY_S, "Enter Distance[m](,Cell count):"}};
+    for (DWORD key : {OAPI_KEY_J, OAPI_KEY_C, OAPI_KEY_A, OAPI_KEY_M, OAPI_KEY_U, OAPI_KEY_N,
+                      OAPI_KEY_P, OAPI_KEY_I, OAPI_KEY_D, OAPI_KEY_T, OAPI_KEY_F, OAPI_KEY_S}) {
+        const std::string title = boxes.count(key) ? boxes.at(key) : "";
         int before = host::RedrawRequests(scout, 0);
         TakeTranscript();
         EXPECT_TRUE(Key(scout, 0, key)) << key;
@@ -100,34 +95,29 @@ TEST_F(Buttons, RefusedAndAcceptedDriveCommandsAnswerWithTheirSounds) {
     EXPECT_EQ(Count(TakeTranscript(), Played(55)), 1);
 }
 
+// Mode 9 wraps to 0; the target runs Earth, Scout, Tug; the fuel source
+// runs three tanks, then the no-tank value (also as the fuel box stores 0).
 TEST_F(Buttons, ModeTargetAndFuelSteppingWrapAround) {
     DriveMFD *display = Open(scout, 0);
     display->state->displayMode = 9;
-    Key(scout, 0, OAPI_KEY_M);
-    EXPECT_EQ(display->state->displayMode, 0);
-    Key(scout, 0, OAPI_KEY_M);
-    EXPECT_EQ(display->state->displayMode, 1);
-
     EXPECT_EQ(display->state->targetIndex, 1u); // the own vessel, after Earth
-    TakeTranscript();
-    Key(scout, 0, OAPI_KEY_N);
-    EXPECT_EQ(display->state->targetIndex, 2u);
-    Key(scout, 0, OAPI_KEY_N);
-    EXPECT_EQ(display->state->targetIndex, 0u);
-    Key(scout, 0, OAPI_KEY_P);
-    EXPECT_EQ(display->state->targetIndex, 2u);
-    EXPECT_EQ(Count(Transcript(), Played(51)), 3);
-
-    // Three tanks, then the no-tank value.
     display->drive->SetFuelIndex(2);
-    Key(scout, 0, OAPI_KEY_I);
-    EXPECT_EQ(display->drive->GetFuelIndex(), 3u);
-    EXPECT_EQ(Line(scout, 0, "Fuel source"), "OFF");
-    Key(scout, 0, OAPI_KEY_I);
-    EXPECT_EQ(display->drive->GetFuelIndex(), 0u);
-    Key(scout, 0, OAPI_KEY_D);
-    EXPECT_EQ(display->drive->GetFuelIndex(), 3u);
-    display->drive->SetFuelIndex(0xFFFFFFFFu); // as the fuel box stores 0
+    TakeTranscript();
+    const struct {
+        DWORD key;
+        int mode;
+        uint32_t target, fuel;
+    } steps[] = {{OAPI_KEY_M, 0, 1, 2}, {OAPI_KEY_M, 1, 1, 2}, {OAPI_KEY_N, 1, 2, 2},
+                 {OAPI_KEY_N, 1, 0, 2}, {OAPI_KEY_P, 1, 2, 2}, {OAPI_KEY_I, 1, 2, 3},
+                 {OAPI_KEY_I, 1, 2, 0}, {OAPI_KEY_D, 1, 2, 3}};
+    for (const auto &step : steps) {
+        Key(scout, 0, step.key);
+        EXPECT_EQ(display->state->displayMode, step.mode) << step.key;
+        EXPECT_EQ(display->state->targetIndex, step.target) << step.key;
+        EXPECT_EQ(display->drive->GetFuelIndex(), step.fuel) << step.key;
+    }
+    EXPECT_EQ(Count(Transcript(), Played(51)), 8); // one per press
+    display->drive->SetFuelIndex(0xFFFFFFFFu);
     Key(scout, 0, OAPI_KEY_D);
     EXPECT_EQ(display->drive->GetFuelIndex(), 3u);
 }

@@ -5,7 +5,6 @@
 #ifndef TEST_MFD_DISPLAY_FIXTURE_H
 #define TEST_MFD_DISPLAY_FIXTURE_H
 
-#include "display/displays.h"
 #include "display/gdi_objects.h"
 #include "mfd/drive_mfd.h"
 #include "module/module_exports.h"
@@ -36,41 +35,20 @@ protected:
     }
 
     DriveMFD *Open(Vessel *v, int position, DWORD w = 256, DWORD h = 256) {
-        std::string error;
-        EXPECT_TRUE(host::OpenDisplay(v, position, w, h, &error)) << error;
+        ModuleWorldTest::Open(v, position, w, h);
         return static_cast<DriveMFD *>(host::DisplayObject(v, position));
     }
 
-    void Close(Vessel *v, int position) {
-        std::string error;
-        EXPECT_TRUE(host::CloseDisplay(v, position, &error)) << error;
-    }
-
-    bool Key(Vessel *v, int position, DWORD key) {
-        bool consumed = false;
-        std::string error;
-        EXPECT_TRUE(host::SendKey(v, position, key, &consumed, &error)) << error;
-        return consumed;
-    }
-
-    bool Answer(const std::string &text) {
-        std::string error;
-        EXPECT_TRUE(host::AnswerInputBox(text, &error)) << error;
-        return !host::InputBoxOpen();
-    }
-
-    host::Page Draw(Vessel *v, int position) {
-        host::Page page;
-        std::string error;
-        EXPECT_TRUE(host::DrawPage(v, position, &page, &error)) << error;
-        return page;
+    // The one value text on a label's line.
+    static std::string LineOf(const host::Page &page, const std::string &label) {
+        std::vector<std::string> texts;
+        EXPECT_TRUE(host::TextsOnLabelLine(page, label, &texts)) << label;
+        return texts.size() == 1 ? texts.front() : "<" + std::to_string(texts.size()) + " texts>";
     }
 
     // The value text on a label's line of a fresh drawing.
-    std::string Line(Vessel *v, int position, const std::string &label) {
-        std::vector<std::string> texts;
-        EXPECT_TRUE(host::TextsOnLabelLine(Draw(v, position), label, &texts)) << label;
-        return texts.empty() ? std::string("<none>") : texts.front();
+    static std::string Line(Vessel *v, int position, const std::string &label) {
+        return LineOf(Draw(v, position), label);
     }
 
     // A play of the display's answer sounds as the stand-in library reports it.

@@ -18,25 +18,22 @@ TEST_F(InputBoxes, TargetBoxSelectsAKnownNameAndRejectsOthers) {
     EXPECT_EQ(Line(scout, 0, "Target name"), "Tug");
 }
 
-struct FuelCase {
-    const char *text;
-    bool accepted;
-    uint32_t fuelIndex; // after the answer; the drive starts at tank 2 (index 1)
-};
-
+// atoi saturates: past the tanks, or rejected when negative.
 TEST_F(InputBoxes, FuelBoxFollowsAtoiAndSelectsNoTankPastTheTanks) {
-    const FuelCase cases[] = {
-        {"0", true, 0xFFFFFFFFu},
-        {"1", true, 0},
-        {"-1", false, 1},
-        {"abc", true, 0xFFFFFFFFu},
-        {"99", true, 98},
-        {"", false, 1},
-        {"99999999999999999999", true, 2147483646u}, // saturates: still no tank
-        {"-99999999999999999999", false, 1},         // saturates negative: rejected
-    };
+    const struct {
+        const char *text;
+        bool accepted;
+        uint32_t fuelIndex; // after the answer; the drive starts at tank 2 (index 1)
+    } cases[] = {{"0", true, 0xFFFFFFFFu},
+                 {"1", true, 0},
+                 {"-1", false, 1},
+                 {"abc", true, 0xFFFFFFFFu},
+                 {"99", true, 98},
+                 {"", false, 1},
+                 {"99999999999999999999", true, 2147483646u},
+                 {"-99999999999999999999", false, 1}};
     DriveMFD *display = Open(scout, 0);
-    for (const FuelCase &c : cases) {
+    for (const auto &c : cases) {
         display->drive->SetFuelIndex(1);
         Key(scout, 0, OAPI_KEY_F);
         EXPECT_EQ(Answer(c.text), c.accepted) << c.text;
@@ -49,26 +46,22 @@ TEST_F(InputBoxes, FuelBoxFollowsAtoiAndSelectsNoTankPastTheTanks) {
     EXPECT_EQ(display->drive->GetFuelIndex(), 0u);
 }
 
-struct DistanceCase {
-    const char *text;
-    bool accepted;
-    double distance; // the state starts at 500 m and 4 cells
-    int32_t cells;
-};
-
 TEST_F(InputBoxes, DistanceBoxReadsDistanceAndCellCount) {
-    const DistanceCase cases[] = {
-        {"1500", true, 1500.0, 4},   {"1500,2", true, 1500.0, 2},
-        {",3", true, 500.0, 3},      {"1500,0", false, 500.0, 4},
-        {"1500,6", false, 500.0, 4}, {"-3", false, 500.0, 4},
-        {"-3,2", false, 500.0, 2},   {"1500,2,7", true, 1500.0, 2},
-        {"1e9", true, 1e9, 4},       {"abc", true, 0.0, 4},
-        {"", false, 500.0, 4},       {"nan", false, 500.0, 4},
-        {"inf", false, 500.0, 4},    {"1e999", false, 500.0, 4},
-        {"-inf,2", false, 500.0, 2}, {"1500,99999999999", false, 500.0, 4},
-    };
+    const struct {
+        const char *text;
+        bool accepted;
+        double distance; // the state starts at 500 m and 4 cells
+        int32_t cells;
+    } cases[] = {{"1500", true, 1500.0, 4},   {"1500,2", true, 1500.0, 2},
+                 {",3", true, 500.0, 3},      {"1500,0", false, 500.0, 4},
+                 {"1500,6", false, 500.0, 4}, {"-3", false, 500.0, 4},
+                 {"-3,2", false, 500.0, 2},   {"1500,2,7", true, 1500.0, 2},
+                 {"1e9", true, 1e9, 4},       {"abc", true, 0.0, 4},
+                 {"", false, 500.0, 4},       {"nan", false, 500.0, 4},
+                 {"inf", false, 500.0, 4},    {"1e999", false, 500.0, 4},
+                 {"-inf,2", false, 500.0, 2}, {"1500,99999999999", false, 500.0, 4}};
     DriveMFD *display = Open(scout, 0);
-    for (const DistanceCase &c : cases) {
+    for (const auto &c : cases) {
         display->state->distance = 500.0;
         display->state->secondJumpCells = 4;
         Key(scout, 0, OAPI_KEY_S);
@@ -81,25 +74,20 @@ TEST_F(InputBoxes, DistanceBoxReadsDistanceAndCellCount) {
 }
 
 TEST_F(InputBoxes, ABoxAnsweredAfterItsDisplayClosedStillActsOnTheState) {
-    Open(scout, 0);
-    Key(scout, 0, OAPI_KEY_S);
-    Close(scout, 0); // the display object is destroyed, the box stays
-    ASSERT_TRUE(host::InputBoxOpen());
-    EXPECT_TRUE(Answer("7500,2"));
-
+    const std::pair<DWORD, const char *> answers[] = {
+        {OAPI_KEY_S, "7500,2"}, {OAPI_KEY_F, "3"}, {OAPI_KEY_T, "Earth"}};
+    for (const auto &[key, answer] : answers) {
+        Open(scout, 0);
+        Key(scout, 0, key);
+        Close(scout, 0); // the display object is destroyed, the box stays
+        ASSERT_TRUE(host::InputBoxOpen());
+        EXPECT_TRUE(Answer(answer));
+    }
     DriveMFD *reopened = Open(scout, 0);
     EXPECT_EQ(reopened->state->distance, 7500.0);
     EXPECT_EQ(reopened->state->secondJumpCells, 2);
-
-    Key(scout, 0, OAPI_KEY_F);
-    Close(scout, 0);
-    EXPECT_TRUE(Answer("3"));
-    EXPECT_EQ(Open(scout, 0)->drive->GetFuelIndex(), 2u);
-
-    Key(scout, 0, OAPI_KEY_T);
-    Close(scout, 0);
-    EXPECT_TRUE(Answer("Earth"));
-    EXPECT_EQ(Open(scout, 0)->state->targetIndex, 0u);
+    EXPECT_EQ(reopened->drive->GetFuelIndex(), 2u);
+    EXPECT_EQ(reopened->state->targetIndex, 0u);
 
     // The answer redraws the display that shows the state now.
     Key(scout, 0, OAPI_KEY_S);

@@ -23,8 +23,9 @@ protected:
         return rects;
     }
 
-    // A filled cell ("fill #78C8FF", the label colour) or an empty one ("outline").
-    static std::string Rect(int l, int t, int r, int b, const std::string &how = "fill #78C8FF") {
+    // A filled cell (in the label colour) or an empty one.
+    static constexpr const char *kFull = "fill #78C8FF", *kEmpty = "outline";
+    static std::string Rect(int l, int t, int r, int b, const std::string &how) {
         return "rect " + std::to_string(l) + " " + std::to_string(t) + " " + std::to_string(r) +
                " " + std::to_string(b) + " " + how;
     }
@@ -44,65 +45,72 @@ TEST_F(Page, LabelsStandInColumnOneOnTheirHalfLinesLastAndInFontOne) {
                   "text 7 " + std::to_string(y) + " font1 #78C8FF \"" + label + "\"");
 }
 
+// The class name is drawn literally, format characters and all; every
+// display draws with the one brush made for them all.
 TEST_F(Page, ValuesAreCentredInTheirColours) {
+    const int brushes = host::LiveCreatedBrushCount();
     Open(scout, 0);
+    Open(tug, 3);
+    Draw(tug, 3);
+    std::strcpy(DriveSettings.ClassName, "100% %s%n");
     host::Page page = Draw(scout, 0);
-    EXPECT_EQ(Listed(page, "S C O U T"), "text 105 9 font0 #00FF00 \"S C O U T\"");
-    EXPECT_EQ(Listed(page, "7.50e+08m(0.005AU)"),
-              "text 70 27 font0 #00FF00 \"7.50e+08m(0.005AU)\"");
-    EXPECT_EQ(Listed(page, "6000.0kg x 5"), "text 91 36 font0 #00FF00 \"6000.0kg x 5\"");
-    EXPECT_NE(Listed(page, "600.0kg/s(10.0s)"), "<none>");
-    EXPECT_EQ(Listed(page, "Target size"), "text 98 189 font0 #00FF00 \"Target size\"");
-    EXPECT_EQ(Listed(page, "1 of 3"), "text 112 67 font0 #FFFFFF \"1 of 3\"");
-    EXPECT_EQ(Listed(page, "2nd jump with 1 cells"),
-              "text 63 234 font0 #FFFFFF \"2nd jump with 1 cells\"");
+    EXPECT_EQ(host::LiveCreatedBrushCount(), brushes + 1);
+    EXPECT_EQ(sharedBrushColour, RGB(120, 200, 255));
+    const std::pair<std::string, std::string> values[] = {
+        {"100% %s%n", "text 105 9 font0 #00FF00"},
+        {"7.50e+08m(0.005AU)", "text 70 27 font0 #00FF00"},
+        {"6000.0kg x 5", "text 91 36 font0 #00FF00"},
+        {"600.0kg/s(10.0s)", "text 77 45 font0 #00FF00"},
+        {"Target size", "text 98 189 font0 #00FF00"},
+        {"1 of 3", "text 112 67 font0 #FFFFFF"},
+        {"2nd jump with 1 cells", "text 63 234 font0 #FFFFFF"}};
+    for (const auto &[text, call] : values)
+        EXPECT_EQ(Listed(page, text), call + " \"" + text + "\"");
+
+    std::memset(DriveSettings.ClassName, 'A', 200); // cut to the text buffer
+    DriveSettings.ClassName[200] = '\0';
+    EXPECT_EQ(Listed(Draw(scout, 0), std::string(127, 'A')).substr(0, 13), "text -308 9 f");
 }
 
-TEST_F(Page, CellViewFillsFullCellsAndTheChargedPartOfTheCurrentOne) {
+TEST_F(Page, CapacitorBarFillsFullCellsAndTheChargedPartOfTheCurrentOne) {
     DriveMFD *display = Open(scout, 0);
     display->drive->cellIndex = 2;
     display->drive->cellCharge = 0.5;
     host::Page page = Draw(scout, 0);
-    std::vector<std::string> expected = {Rect(49, 101, 85, 128),
-                                         Rect(84, 101, 120, 128),
-                                         Rect(119, 101, 137, 128),
-                                         Rect(119, 101, 155, 128, "outline"),
-                                         Rect(154, 101, 190, 128, "outline"),
-                                         Rect(189, 101, 225, 128, "outline")};
+    std::vector<std::string> expected = {
+        Rect(49, 101, 85, 128, kFull),    Rect(84, 101, 120, 128, kFull),
+        Rect(119, 101, 137, 128, kFull),  Rect(119, 101, 155, 128, kEmpty),
+        Rect(154, 101, 190, 128, kEmpty), Rect(189, 101, 225, 128, kEmpty)};
     EXPECT_EQ(Rects(page), expected);
     EXPECT_EQ(Listed(page, "50%"), "text 131 108 font1 #FFFF00 \"50%\"");
     EXPECT_EQ(Line(scout, 0, "Jump range"), "7.50e+10m(0.501AU)");
-}
 
-TEST_F(Page, PercentTextsOfTheCurrentCell) {
-    DriveMFD *display = Open(scout, 0);
-    display->drive->cellCharge = 0.3;
-    host::Page page = Draw(scout, 0);
-    EXPECT_EQ(Rects(page).front(), Rect(49, 101, 60, 128));
-    EXPECT_NE(Listed(page, "30%"), "<none>");
-
-    display->drive->cellCharge = 0.29; // 28.999... is cut, not rounded
-    EXPECT_NE(Listed(Draw(scout, 0), "28%"), "<none>");
-
-    display->drive->cellCharge = 0.0;
-    page = Draw(scout, 0);
-    EXPECT_EQ(Rects(page).front(), Rect(49, 101, 50, 128));
-    EXPECT_NE(Listed(page, "00%"), "<none>");
-
-    display->drive->cellCharge = 1.0;
-    EXPECT_EQ(Listed(Draw(scout, 0), "GO"), "text 61 108 font1 #FFFF00 \"GO\""); // 49 + 17 - 5
-}
-
-TEST_F(Page, SequenceViewShowsOneBarOfTheRemainingProgress) {
-    DriveMFD *display = Open(scout, 0);
+    // A running sequence shows one bar of the remaining progress.
     display->drive->state = Accelerate;
     display->drive->cellCharge = 0.99;
-    host::Page page = Draw(scout, 0);
-    std::vector<std::string> expected = {Rect(49, 101, 223, 128),
-                                         Rect(49, 101, 225, 128, "outline")};
+    page = Draw(scout, 0);
+    expected = {Rect(49, 101, 223, 128, kFull), Rect(49, 101, 225, 128, kEmpty)};
     EXPECT_EQ(Rects(page), expected);
     EXPECT_EQ(Listed(page, "99%"), "text 126 108 font0 #FFFF00 \"99%\"");
     display->drive->state = Idle;
+}
+
+// The percentage is cut, not rounded: 0.29 shows 28 (28.999...). The text
+// stands at the first cell's centre less its width (49 + 17 - 5).
+TEST_F(Page, PercentTextsOfTheCurrentCell) {
+    DriveMFD *display = Open(scout, 0);
+    const struct {
+        double charge;
+        int barRight;
+        const char *text;
+    } rows[] = {{0.3, 60, "30%"}, {0.29, 59, "28%"}, {0.0, 50, "00%"}, {1.0, 85, "GO"}};
+    for (const auto &row : rows) {
+        display->drive->cellCharge = row.charge;
+        host::Page page = Draw(scout, 0);
+        EXPECT_EQ(Rects(page).front(), Rect(49, 101, row.barRight, 128, kFull)) << row.charge;
+        EXPECT_EQ(Listed(page, row.text),
+                  "text 61 108 font1 #FFFF00 \"" + std::string(row.text) + "\"");
+    }
 }
 
 TEST_F(Page, GeometryFollowsTheDisplaySize) {
@@ -114,12 +122,10 @@ TEST_F(Page, GeometryFollowsTheDisplaySize) {
     EXPECT_EQ(Listed(page, "Distance set"), "text 8 350 font1 #78C8FF \"Distance set\"");
     EXPECT_EQ(Listed(page, "Capacitors"), "text 8 168 font1 #78C8FF \"Capacitors\"");
     EXPECT_EQ(Listed(page, "S C O U T"), "text 120 14 font0 #00FF00 \"S C O U T\"");
-    std::vector<std::string> expected = {Rect(56, 156, 57, 198),
-                                         Rect(56, 156, 97, 198, "outline"),
-                                         Rect(96, 156, 137, 198, "outline"),
-                                         Rect(136, 156, 177, 198, "outline"),
-                                         Rect(176, 156, 217, 198, "outline"),
-                                         Rect(216, 156, 257, 198, "outline")};
+    std::vector<std::string> expected = {
+        Rect(56, 156, 57, 198, kFull),    Rect(56, 156, 97, 198, kEmpty),
+        Rect(96, 156, 137, 198, kEmpty),  Rect(136, 156, 177, 198, kEmpty),
+        Rect(176, 156, 217, 198, kEmpty), Rect(216, 156, 257, 198, kEmpty)};
     EXPECT_EQ(Rects(page), expected);
     EXPECT_EQ(Listed(page, "00%"), "text 70 168 font1 #FFFF00 \"00%\""); // 56 + 20 - 6
 }
@@ -136,28 +142,6 @@ TEST_F(Page, NoTankShowsOffAndAnIndexPastTheListIsClamped) {
     EXPECT_EQ(Line(scout, 0, "Target name"), "Tug");
 }
 
-TEST_F(Page, ClassNameIsDrawnLiterallyAndCutToTheTextBuffer) {
-    Open(scout, 0);
-    std::strcpy(DriveSettings.ClassName, "100% %s%n");
-    EXPECT_EQ(Line(scout, 0, "Drive class"), "100% %s%n");
-    std::memset(DriveSettings.ClassName, 'A', 200);
-    DriveSettings.ClassName[200] = '\0';
-    std::string shown = Line(scout, 0, "Drive class");
-    EXPECT_EQ(shown, std::string(127, 'A'));
-    EXPECT_EQ(Listed(Draw(scout, 0), shown).substr(0, 13), "text -308 9 f");
-}
-
-TEST_F(Page, TheSharedBrushIsMadeOnceForEveryDisplay) {
-    int before = host::LiveCreatedBrushCount();
-    Open(scout, 0);
-    Open(tug, 3);
-    Draw(scout, 0);
-    Draw(scout, 0);
-    Draw(tug, 3);
-    EXPECT_EQ(host::LiveCreatedBrushCount(), before + 1);
-    EXPECT_EQ(sharedBrushColour, RGB(120, 200, 255));
-}
-
 TEST_F(Page, AVesselThatIsGoneIsNotReadThroughItsInterface) {
     DriveMFD *display = Open(scout, 0);
     DeleteNow(scout);
@@ -165,12 +149,9 @@ TEST_F(Page, AVesselThatIsGoneIsNotReadThroughItsInterface) {
     display->Update(dc.Handle());
     host::Page page;
     page.calls = dc.calls;
-    for (const char *label : {"Fuel source", "Fuel mass", "Mode value"}) {
-        std::vector<std::string> texts;
-        ASSERT_TRUE(host::TextsOnLabelLine(page, label, &texts));
-        EXPECT_EQ(texts,
-                  std::vector<std::string>{label == std::string("Fuel source") ? "OFF" : "n/a"});
-    }
+    EXPECT_EQ(LineOf(page, "Fuel source"), "OFF");
+    EXPECT_EQ(LineOf(page, "Fuel mass"), "n/a");
+    EXPECT_EQ(LineOf(page, "Mode value"), "n/a");
 }
 
 } // namespace

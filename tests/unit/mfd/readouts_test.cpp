@@ -1,44 +1,11 @@
-// The "Mode value" line: course geometry on its own, then the ten readouts
-// as a display draws them.
+// The "Mode value" line: the ten readouts as a display draws them.
 #include "display_fixture.h"
 
-#include "mfd/course_math.h"
-
-#include <cmath>
 #include <utility>
 
 namespace {
 
 using host::Vec;
-
-std::string Advice(double r, double D) {
-    int lo = 0, hi = 0;
-    if (!course::SecondJumpSpan(r, D, 7.5e8, 10.0, 5, &lo, &hi))
-        return "n/a";
-    return std::to_string(lo) + "-" + std::to_string(hi);
-}
-
-TEST(CourseMath, ChordAngleNeverLeavesZeroToOneEighty) {
-    EXPECT_NEAR(course::ChordAngle(Vec(0, 0, 1), Vec(0, 0, 1)), 0.0, 1e-12);
-    EXPECT_NEAR(course::ChordAngle(Vec(0, 0, 1), Vec(1, 0, 0)), 90.0, 1e-9);
-    EXPECT_NEAR(course::ChordAngle(Vec(0, 0, 0), Vec(1, 0, 0)), 60.0, 1e-9);
-    // Rounding puts the chord of opposite unit vectors a hair past 2.
-    double angle =
-        course::ChordAngle(Vec(0, 0, 1.0000000000000002), Vec(0, 0, -1.0000000000000002));
-    EXPECT_FALSE(std::isnan(angle));
-    EXPECT_NEAR(angle, 180.0, 1e-6);
-}
-
-TEST(CourseMath, SecondJumpAdviceSpansTheCellCountsThatReach) {
-    EXPECT_EQ(Advice(7.5e8, 8e9), "2-2");
-    EXPECT_EQ(Advice(7.5e8, 8e8), "1-1");    // a short miss needs the smallest jump
-    EXPECT_EQ(Advice(7.5e8, 1e11), "n/a");   // between the rows of the table
-    EXPECT_EQ(Advice(7.5e8, 7.5e8), "1-1");  // D = r
-    EXPECT_EQ(Advice(7.5e8, 7.5e13), "n/a"); // past the last cell
-    EXPECT_EQ(Advice(7.5e8, 7.5e12), "5-5");
-    EXPECT_EQ(Advice(0.0, 1e9), "n/a");
-    EXPECT_EQ(Advice(7.5e8, 0.0), "n/a");
-}
 
 class Readouts : public DisplayTest {
 protected:
@@ -77,25 +44,26 @@ TEST_F(Readouts, OwnVesselAsTargetAndModesOutsideTheTable) {
     EXPECT_EQ(Line(scout, 0, "Display mode"), "n/a");
 }
 
-TEST_F(Readouts, HeadingForATwoJumpApproach) {
-    TugAt(1000.0, 5000.0); // straight ahead
-    display->state->distance = 1e9;
-    ExpectValues(
-        {{4, " 0.000000\xB0"}, {5, "48.189685\xB0"}, {6, "48.189685\xB0"}}); // α − θ with θ = 0
-}
-
+// The cell counts whose jump reaches a circle of radius D about the first
+// jump's end, when no heading works for the chosen count.
 TEST_F(Readouts, AdviceWhenNoHeadingWorks) {
-    display->state->distance = 8e9;
-    ExpectValues({{5, "2nd jump:2-2 cells"}});
-    display->state->distance = 8e8;
-    display->state->secondJumpCells = 3;
-    ExpectValues({{6, "2nd jump:1-1 cells"}});
-    display->state->distance = 1e11;
-    display->state->secondJumpCells = 1;
-    ExpectValues({{5, "n/a"}});
-    display->state->distance = 7.5e8; // equal to the range: no NaN
-    display->state->secondJumpCells = 5;
-    ExpectValues({{5, "2nd jump:1-1 cells"}});
+    const struct {
+        double distance;
+        int cells, mode;
+        const char *text;
+    } rows[] = {
+        {8e9, 1, 5, "2nd jump:2-2 cells"},
+        {8e8, 3, 6, "2nd jump:1-1 cells"},   // a short miss needs the smallest jump
+        {1e11, 1, 5, "n/a"},                 // between the rows of the table
+        {7.5e8, 5, 5, "2nd jump:1-1 cells"}, // equal to the range: no NaN
+        {7.5e12, 1, 5, "2nd jump:5-5 cells"},
+        {7.5e13, 1, 5, "n/a"}, // past the last cell
+    };
+    for (const auto &row : rows) {
+        display->state->distance = row.distance;
+        display->state->secondJumpCells = row.cells;
+        ExpectValues({{row.mode, row.text}});
+    }
 }
 
 TEST_F(Readouts, TargetAbeamAtRestRelativeToTheVessel) {
@@ -108,13 +76,20 @@ TEST_F(Readouts, TargetAbeamAtRestRelativeToTheVessel) {
                   {9, "60.0\xB0 (60.0\xB0)"}});
 }
 
-TEST_F(Readouts, TargetMotion) {
+TEST_F(Readouts, TargetStraightAheadAndItsMotion) {
     TugAt(1000.0, 5000.0);
-    tug->vel = Vec(0.0, 0.0, -20.0); // closing head-on
+    display->state->distance = 1e9;
+    ExpectValues(
+        {{4, " 0.000000\xB0"}, {5, "48.189685\xB0"}, {6, "48.189685\xB0"}}); // α − θ with θ = 0
+    tug->vel = Vec(0.0, 0.0, -20.0);                                         // closing head-on
     ExpectValues({{7, "2.000000e+01m/s"}, {8, "90.000000\xB0"}});
     tug->vel = Vec(0.0, 20.0, 0.0); // square to the line of sight, in the up plane
     ExpectValues({{8, " 0.000000\xB0"},
                   {9, " 0.0\xB0 (60.0\xB0)"}}); // forward along the sight line: no plane
+    // Rounding puts the chord of these opposite unit vectors a hair past 2.
+    TugAt(1019.0, 29.0);
+    tug->vel = Vec(-19.0, 0.0, -29.0);
+    ExpectValues({{8, "90.000000\xB0"}});
 }
 
 } // namespace
