@@ -3,31 +3,19 @@
 #ifndef TEST_HOST_WORLD_FIXTURE_H
 #define TEST_HOST_WORLD_FIXTURE_H
 
+#include "module_world.h"
 #include "world/module_logs.h"
-#include "world/simulation.h"
-#include "world/transcript.h"
-#include "world/world.h"
-
-#include "scratch_directory.h"
 
 using host::Vec;
 
-class WorldTest : public ScratchDirectory {
+class WorldTest : public ModuleWorldTest {
 protected:
-    void SetUp() override {
-        ScratchDirectory::SetUp();
-        host::World().Reset();
-        host::SetOutput(&transcript);
-    }
     void TearDown() override {
         host::UnloadModule();
-        host::SetOutput(nullptr);
-        host::World().Reset();
-        ScratchDirectory::TearDown();
+        ModuleWorldTest::TearDown();
     }
 
     host::WorldState &world() { return host::World(); }
-    std::string Transcript() const { return transcript.str(); }
 
     // A vessel at a global position, with the given number of docking ports.
     Vessel *MakeVessel(const std::string &name, VECTOR3 pos = {}, int ports = 0) {
@@ -38,7 +26,11 @@ protected:
         return v;
     }
 
-    std::ostringstream transcript;
+    static void ExpectVecNear(const VECTOR3 &a, const VECTOR3 &b, double tol) {
+        EXPECT_NEAR(a.x, b.x, tol);
+        EXPECT_NEAR(a.y, b.y, tol);
+        EXPECT_NEAR(a.z, b.z, tol);
+    }
 };
 
 #endif

