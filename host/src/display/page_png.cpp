@@ -5,8 +5,7 @@
 #include "display/page_listing.h"
 
 #include <cairo.h>
-
-#include <dlfcn.h>
+#include <fontconfig/fontconfig.h>
 
 #include <algorithm>
 #include <cstdlib>
@@ -85,11 +84,9 @@ void DrawText(cairo_t *cr, const DrawCall &call, FontScale zero) {
 
 // Cairo and the font configuration it loads keep their data for the life of
 // the process; hand it back at exit so that leak checkers see a clean end.
-// The configuration library comes with cairo, so it is looked up, not linked.
 void ReleaseFontCaches() {
     cairo_debug_reset_static_data();
-    if (void *fini = dlsym(RTLD_DEFAULT, "FcFini"))
-        reinterpret_cast<void (*)()>(fini)();
+    FcFini();
 }
 
 void ReleaseFontCachesAtExit() {
