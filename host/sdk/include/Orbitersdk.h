@@ -2,8 +2,8 @@
 #ifndef ORBITERSDK_H
 #define ORBITERSDK_H
 
+#include "MFDAPI.h"
 #include "OrbiterAPI.h"
 #include "VesselAPI.h"
-#include "MFDAPI.h"
 
 #endif

@@ -41,12 +41,14 @@ typedef INT_PTR(WINAPI *FARPROC)();
 #define FALSE 0
 #endif
 
-#define MAKELONG(a, b) ((LONG)(((WORD)((uintptr_t)(a) & 0xffff)) | ((DWORD)((WORD)((uintptr_t)(b) & 0xffff))) << 16))
+#define MAKELONG(a, b)                                                                             \
+    ((LONG)(((WORD)((uintptr_t)(a)&0xffff)) | ((DWORD)((WORD)((uintptr_t)(b)&0xffff))) << 16))
 #define MAKEWPARAM(l, h) ((WPARAM)(DWORD)MAKELONG(l, h))
-#define LOWORD(l) ((WORD)((uintptr_t)(l) & 0xffff))
+#define LOWORD(l) ((WORD)((uintptr_t)(l)&0xffff))
 #define HIWORD(l) ((WORD)(((uintptr_t)(l) >> 16) & 0xffff))
 
-#define RGB(r, g, b) ((COLORREF)(((BYTE)(r) | ((WORD)((BYTE)(g)) << 8)) | (((DWORD)(BYTE)(b)) << 16)))
+#define RGB(r, g, b)                                                                               \
+    ((COLORREF)(((BYTE)(r) | ((WORD)((BYTE)(g)) << 8)) | (((DWORD)(BYTE)(b)) << 16)))
 #define GetRValue(rgb) ((BYTE)(rgb))
 #define GetGValue(rgb) ((BYTE)(((WORD)(rgb)) >> 8))
 #define GetBValue(rgb) ((BYTE)((rgb) >> 16))
