@@ -1,8 +1,8 @@
 #include "display/mode_registry.h"
 
+#include "platform/text_case.h"
 #include "world/transcript.h"
 
-#include <strings.h>
 #include <vector>
 
 namespace host {
@@ -40,7 +40,7 @@ int Register(const char *name, DWORD key, void *context,
 
 const RegisteredMode *FindModeByName(const std::string &name) {
     for (const RegisteredMode &m : Modes())
-        if (strcasecmp(m.name.c_str(), name.c_str()) == 0)
+        if (SameTextIgnoringCase(m.name, name))
             return &m;
     return nullptr;
 }

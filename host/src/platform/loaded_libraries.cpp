@@ -1,6 +1,7 @@
 // GetModuleHandleA and GetProcAddress over the dynamic loader: a library is
 // found only when it is already loaded in the process; nothing is ever loaded.
 #include "Orbitersdk.h"
+#include "platform/text_case.h"
 
 #include <cctype>
 #include <dlfcn.h>
@@ -8,12 +9,6 @@
 #include <string>
 
 namespace {
-
-std::string Lower(std::string text) {
-    for (char &c : text)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return text;
-}
 
 std::string BaseName(const std::string &path) {
     size_t slash = path.find_last_of("/\\");
@@ -23,7 +18,7 @@ std::string BaseName(const std::string &path) {
 // The file name that a Windows library name stands for here: "X.dll" and
 // "X" become "X.so"; a name with another extension stays as it is.
 std::string SharedObjectName(const char *moduleName) {
-    std::string name = Lower(BaseName(moduleName));
+    std::string name = host::FoldCase(BaseName(moduleName));
     const std::string dll = ".dll";
     if (name.size() > dll.size() && name.compare(name.size() - dll.size(), dll.size(), dll) == 0)
         return name.substr(0, name.size() - dll.size()) + ".so";
@@ -41,7 +36,7 @@ int VisitLoadedObject(struct dl_phdr_info *info, size_t, void *data) {
     auto *search = static_cast<Search *>(data);
     if (!info->dlpi_name || !*info->dlpi_name)
         return 0;
-    if (Lower(BaseName(info->dlpi_name)) != search->wanted)
+    if (host::FoldCase(BaseName(info->dlpi_name)) != search->wanted)
         return 0;
     search->path = info->dlpi_name;
     return 1;

@@ -10,6 +10,7 @@
 // simulator root needs no preparation. Listing names (a null section or key
 // when reading) is not provided: the default text is given instead.
 #include "Orbitersdk.h"
+#include "platform/text_case.h"
 
 #include <algorithm>
 #include <cctype>
@@ -42,13 +43,6 @@ std::string_view Trim(std::string_view text) {
     return text;
 }
 
-bool SameNoCase(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::tolower(static_cast<unsigned char>(x)) ==
-                      std::tolower(static_cast<unsigned char>(y));
-           });
-}
-
 // The file's lines, each with its own line ending (the last may have none).
 std::vector<std::string> ReadLines(const std::string &path) {
     std::vector<std::string> lines;
@@ -76,7 +70,7 @@ bool SectionName(const std::string &line, std::string_view &name) {
 
 bool IsSection(const std::string &line, const char *section) {
     std::string_view name;
-    return SectionName(line, name) && SameNoCase(name, section);
+    return SectionName(line, name) && host::SameTextIgnoringCase(name, section);
 }
 
 // Splits "key = value" into its trimmed parts; false for a line without '='.
@@ -114,7 +108,7 @@ SectionRange FindSection(const std::vector<std::string> &lines, const char *sect
 size_t FindKey(const std::vector<std::string> &lines, SectionRange range, const char *key) {
     for (size_t i = range.first + 1; i < range.last; ++i) {
         std::string_view name, value;
-        if (KeyValue(lines[i], name, value) && SameNoCase(name, key)) {
+        if (KeyValue(lines[i], name, value) && host::SameTextIgnoringCase(name, key)) {
             return i;
         }
     }

@@ -1,12 +1,12 @@
 // Name look-ups among a scenario's declarations.
 #include "scenario/scenario_names.h"
 
-#include "scenario/scenario_text.h"
+#include "platform/text_case.h"
 
 namespace scenario {
 
 bool SameName(const std::string &a, const std::string &b) {
-    return FoldCase(a) == FoldCase(b);
+    return host::SameTextIgnoringCase(a, b);
 }
 
 const ShipEntry *FindShip(const Scenario &s, const std::string &name) {

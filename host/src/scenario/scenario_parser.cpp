@@ -1,6 +1,8 @@
 // The blocks of a scenario file and the checks across them.
 #include "scenario/scenario_parser.h"
 
+#include "platform/text_case.h"
+
 #include "scenario/flight_parser.h"
 #include "scenario/scenario_names.h"
 #include "scenario/scenario_text.h"
@@ -106,7 +108,7 @@ private:
     }
 
     void Declare(const std::string &name, int line) {
-        auto [it, inserted] = names_.emplace(FoldCase(name), line);
+        auto [it, inserted] = names_.emplace(host::FoldCase(name), line);
         if (!inserted)
             throw ScenarioError(line, "duplicate name '" + name + "' (first declared on line " +
                                           std::to_string(it->second) + ")");
@@ -298,8 +300,8 @@ private:
             for (const DockEntry &dock : ship.docks) {
                 int line = dock.line;
                 const ShipEntry *other = CheckDock(ship, dock);
-                auto here = std::make_pair(FoldCase(ship.name), dock.port);
-                auto there = std::make_pair(FoldCase(other->name), dock.otherPort);
+                auto here = std::make_pair(host::FoldCase(ship.name), dock.port);
+                auto there = std::make_pair(host::FoldCase(other->name), dock.otherPort);
                 auto found = used.find(here);
                 if (found != used.end() && found->second == there)
                     continue;

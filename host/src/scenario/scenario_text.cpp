@@ -1,6 +1,8 @@
 // Lines, words, quoted texts and numbers of a scenario file.
 #include "scenario/scenario_text.h"
 
+#include "world/world.h"
+
 #include <cctype>
 #include <cmath>
 #include <cstdlib>
@@ -109,16 +111,8 @@ bool ParseNumber(const std::string &word, double *value) {
 }
 
 bool Parallel(const VECTOR3 &a, const VECTOR3 &b) {
-    auto length = [](double x, double y, double z) { return std::sqrt(x * x + y * y + z * z); };
-    double cross = length(a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x);
-    return cross <= 1e-9 * length(a.x, a.y, a.z) * length(b.x, b.y, b.z);
-}
-
-std::string FoldCase(const std::string &name) {
-    std::string folded = name;
-    for (char &c : folded)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return folded;
+    using host::Length;
+    return Length(host::Cross(a, b)) <= 1e-9 * Length(a) * Length(b);
 }
 
 const std::vector<Token> &WordsOf(const Line &line) {

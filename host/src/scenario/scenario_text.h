@@ -47,9 +47,6 @@ bool ParseNumber(const std::string &word, double *value);
 // True when the two axes are parallel (or either is zero).
 bool Parallel(const VECTOR3 &a, const VECTOR3 &b);
 
-// Lower-case copy, for names matched without regard to case.
-std::string FoldCase(const std::string &name);
-
 // Reads the words of one line in order; each read names what it expects, so
 // that a missing or malformed value makes a clear message.
 class LineReader {

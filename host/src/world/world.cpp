@@ -1,6 +1,8 @@
 // The host's world: object list, deletion, docking, motion and camera.
 #include "world/world.h"
 
+#include "platform/text_case.h"
+
 #include "world/transcript.h"
 
 #include <algorithm>
@@ -11,13 +13,6 @@ namespace {
 
 const double kPi = 3.14159265358979323846;
 const double kGravityConstant = 6.67259e-11; // the simulator's value, m^3 kg^-1 s^-2
-
-bool SameTextIgnoringCase(const std::string &a, const std::string &b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::tolower(static_cast<unsigned char>(x)) ==
-                      std::tolower(static_cast<unsigned char>(y));
-           });
-}
 
 } // namespace
 
