@@ -4,6 +4,8 @@
 //
 // Built three times: SOUNDLIB_FULL with all ten exports, SOUNDLIB_NO_REPLACE
 // without "ReplaceStockOBSound3", SOUNDLIB_NO_ID without "GetVesselSoundID3".
+#include "platform/native_path.h"
+
 #include <cstdarg>
 #include <cstdio>
 #include <string>
@@ -47,11 +49,7 @@ bool ValidSlot(int slot) {
 
 // Wave paths are relative to the working directory, with backslashes as separators.
 bool FileExists(const char *path) {
-    std::string local(path);
-    for (char &c : local)
-        if (c == '\\')
-            c = '/';
-    FILE *file = std::fopen(local.c_str(), "rb");
+    FILE *file = std::fopen(host::NativePath(path).c_str(), "rb");
     if (!file)
         return false;
     std::fclose(file);

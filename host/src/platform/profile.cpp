@@ -10,6 +10,7 @@
 // simulator root needs no preparation. Listing names (a null section or key
 // when reading) is not provided: the default text is given instead.
 #include "Orbitersdk.h"
+#include "platform/native_path.h"
 #include "platform/text_case.h"
 
 #include <algorithm>
@@ -22,12 +23,6 @@
 #include <vector>
 
 namespace {
-
-std::string NativePath(const char *path) {
-    std::string native(path);
-    std::replace(native.begin(), native.end(), '\\', '/');
-    return native;
-}
 
 bool IsBlank(char c) {
     return c == ' ' || c == '\t' || c == '\r' || c == '\n';
@@ -180,7 +175,7 @@ WIN32_API DWORD WINAPI GetPrivateProfileStringA(LPCSTR lpAppName, LPCSTR lpKeyNa
     if (!lpAppName || !lpKeyName || !lpFileName) {
         return CopyOut(fallback, lpReturnedString, nSize);
     }
-    std::vector<std::string> lines = ReadLines(NativePath(lpFileName));
+    std::vector<std::string> lines = ReadLines(host::NativePath(lpFileName));
     SectionRange range = FindSection(lines, lpAppName);
     if (range.first == lines.size()) {
         return CopyOut(fallback, lpReturnedString, nSize);
@@ -199,7 +194,7 @@ WIN32_API BOOL WINAPI WritePrivateProfileStringA(LPCSTR lpAppName, LPCSTR lpKeyN
     if (!lpAppName || !lpFileName) {
         return FALSE;
     }
-    const std::string path = NativePath(lpFileName);
+    const std::string path = host::NativePath(lpFileName);
     std::vector<std::string> lines = ReadLines(path);
     SectionRange range = FindSection(lines, lpAppName);
     const bool sectionFound = range.first < lines.size();
