@@ -18,7 +18,7 @@ struct ClassDefaults {
 ClassDefaults DefaultsFor(const char *className) {
     if (std::strcmp(className, "Hyperspace") == 0)
         return {1.0, 1.0}; // the drive's flash marker: tiny, no tanks, no ports
-    return {10000.0, 10.0};
+    return {host::kDefaultVesselMass, host::kDefaultVesselSize};
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #define HOST_SCENARIO_SCENARIO_H
 
 #include "Orbitersdk.h"
+#include "world/world.h"
 
 #include <string>
 #include <vector>
@@ -48,8 +49,8 @@ struct ShipEntry {
     VECTOR3 rvel{};
     VECTOR3 dir{0.0, 0.0, 1.0};
     VECTOR3 up{0.0, 1.0, 0.0}; // made square to dir by the world; parallel: any axis
-    double mass = 10000.0;
-    double size = 10.0;
+    double mass = host::kDefaultVesselMass;
+    double size = host::kDefaultVesselSize;
     std::vector<TankEntry> tanks;
     int ports = 0;
     std::vector<DockEntry> docks; // each connection once

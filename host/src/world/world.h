@@ -17,6 +17,11 @@ class Vessel;
 
 namespace host {
 
+// A vessel of a class the host has no figures for: a scenario ship without
+// MASS or SIZE, or one made at run time.
+constexpr double kDefaultVesselMass = 10000.0; // kg
+constexpr double kDefaultVesselSize = 10.0;    // m
+
 struct SimObject {
     virtual ~SimObject() = default;
     std::string name;
