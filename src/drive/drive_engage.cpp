@@ -5,14 +5,19 @@
 #include "drive/vector_ops.h"
 #include "sound/sound_bridge.h"
 
+#include <cmath>
+
 bool DriveUnit::Engage() {
-    if (!CanEngage())
+    if (!CanEngage() || !std::isfinite(rangeTable[cellIndex]))
         return false;
     vessel->GlobalRot(MakeVector(0.0, 0.0, jumpVelocity), jumpVelocityVector);
     vessel->GlobalRot(MakeVector(0.0, 0.0, rangeTable[cellIndex]), destination);
     phaseStart = oapiGetSimTime();
     if (oapiCameraTarget() == vesselHandle) {
-        savedAperture->aperture = oapiCameraAperture();
+        // While another drive's effect is in force the camera is widened; the
+        // aperture saved before that effect is the one to come back to.
+        if (savedAperture->restored)
+            savedAperture->aperture = oapiCameraAperture();
         savedAperture->restored = false;
     }
     vessel->GetRelativeVel(referenceBody, engageRelVel);
@@ -20,6 +25,9 @@ bool DriveUnit::Engage() {
     vessel->GetRelativePos(referenceBody, position);
     for (int i = 0; i < 3; ++i)
         destination.data[i] += position.data[i];
+    // A cell filled exactly by its last increment is still Charging, its loop playing.
+    if (state == Charging)
+        StopWave(soundId, soundSlots[0]);
     state = Accelerate;
     PlayWave(soundId, soundSlots[1], 0, 255, 0);
     // Every cell is spent by this jump; the value is the sequence's progress.

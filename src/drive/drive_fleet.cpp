@@ -3,6 +3,7 @@
 #include "drive/drive_unit.h"
 
 #include "drive/vector_ops.h"
+#include "module/registries.h"
 #include "sound/sound_bridge.h"
 
 void DriveUnit::FollowFleetJump(VESSEL *leader, double fleetRange) {
@@ -24,16 +25,7 @@ void FleetJump(VESSEL *leader, DriveUnit *drive, int32_t soundId) {
         return;
     }
     PlayWave(soundId, 51, 0, 255, 0);
-    if (!driveRegistry)
-        return;
-    for (uint32_t bucket = 0; bucket < driveRegistry->BucketCount(); ++bucket) {
-        const KeyedEntry *head = driveRegistry->BucketAt(bucket);
-        if (!head->key)
-            continue;
-        for (const KeyedEntry *entry = head; entry; entry = entry->next) {
-            DriveUnit *follower = reinterpret_cast<DriveUnit *>(entry->value);
-            if (follower)
-                follower->FollowFleetJump(leader, DriveSettings.FleetRange);
-        }
-    }
+    ForEachValue<DriveUnit>(driveRegistry, [leader](DriveUnit *follower) {
+        follower->FollowFleetJump(leader, DriveSettings.FleetRange);
+    });
 }

@@ -131,6 +131,17 @@ double DriveUnit::StepDecelerate(double simdt, double t) {
     return (k * 2.443460952 + 1.570796327) * 0.5;
 }
 
+void DriveUnit::ForgetObject(OBJHANDLE object) {
+    if (object && object == departFlashHandle) {
+        departFlashHandle = nullptr;
+        departFlash = nullptr;
+    }
+    if (object && object == arriveFlashHandle) {
+        arriveFlashHandle = nullptr;
+        arriveFlash = nullptr;
+    }
+}
+
 // Someone else may have deleted a flash object already; it is not deleted twice.
 void DriveUnit::DeleteFlashObjects() {
     if (departFlashHandle && oapiIsVessel(departFlashHandle))

@@ -22,6 +22,8 @@ void DriveUnit::Step(double simt, double simdt) {
     if (cameraTarget == vesselHandle) {
         oapiCameraSetAperture(aperture);
         savedAperture->restored = false;
+        // The last step of the sequence has just put the saved aperture back.
+        apertureWidened = IsJumping();
     }
 }
 
@@ -34,12 +36,14 @@ void DriveUnit::ChargeStep(double simdt) {
         return;
     }
     double inc = simdt / cellReloadTime;
+    // What the tank can pay comes first: a cell it cannot finish stays
+    // Charging and goes on filling once there is propellant again.
+    if (inc > mass / cellCapacity)
+        inc = mass / cellCapacity;
     if (inc > 1.0 - cellCharge) {
         inc = 1.0 - cellCharge;
         state = Idle;
     }
-    if (inc > mass / cellCapacity)
-        inc = mass / cellCapacity;
     cellCharge += inc;
     // Rounding of inc × cellCapacity may exceed a tank that is just being emptied.
     vessel->SetPropellantMass(tank, std::max(0.0, mass - inc * cellCapacity));
@@ -56,9 +60,15 @@ void DriveUnit::RestoreSavedAperture(OBJHANDLE cameraTarget) {
     }
 }
 
-// The vessel was deleted: nothing more is done with it, but the flash objects
-// of a running sequence belong to the drive and go at once.
+// The vessel is gone: nothing more is done with it, but what its sequence
+// started ends now, as the end of the sequence would have ended it: the
+// flash objects go and a camera widened by this drive gets its aperture back.
 void DriveUnit::AbandonVessel() {
+    if (apertureWidened && !savedAperture->restored) {
+        oapiCameraSetAperture(savedAperture->aperture);
+        savedAperture->restored = true;
+    }
+    apertureWidened = false;
     if (state == Idle)
         return;
     if (state == Charging)

@@ -34,7 +34,8 @@ bool DriveUnit::VesselAlive() const {
 }
 
 bool DriveUnit::StartCharge() {
-    if (!VesselAlive())
+    // The progress value of a running sequence is no charge.
+    if (IsJumping() || !VesselAlive())
         return false;
     PROPELLANT_HANDLE tank = vessel->GetPropellantHandleByIndex(fuelIndex);
     if (!tank)
@@ -57,5 +58,7 @@ bool DriveUnit::StartCharge() {
 bool DriveUnit::CanEngage() const {
     if (cellCharge < 1.0 || !VesselAlive())
         return false;
-    return (vessel->GetFlightStatus() & 0x2) == 0;
+    // Neither docked (bit 1) nor landed (bit 0): the simulator places a landed
+    // vessel by its surface position, so a jump would not move it.
+    return (vessel->GetFlightStatus() & 0x3) == 0;
 }

@@ -49,6 +49,10 @@ public:
     void FollowFleetJump(VESSEL *leader, double fleetRange);
     void RemoveDockedStack(VESSEL *v, OBJHANDLE from);
     void Step(double simt, double simdt);
+    // The vessel is gone (or going): whatever its sequence started ends now.
+    void AbandonVessel();
+    // The host deleted an object; a flash object of this drive is not used again.
+    void ForgetObject(OBJHANDLE object);
 
     // Fields in the drive's documented order; public for the tests and the page.
     VESSEL *vessel;
@@ -78,6 +82,9 @@ public:
     double cellCharge;
     SavedAperture *savedAperture;
     BEACONLIGHTSPEC beacon;
+    // This drive's jump effect has widened the camera and not yet put the
+    // saved aperture back.
+    bool apertureWidened = false;
 
 private:
     void ChargeStep(double simdt);
@@ -90,7 +97,6 @@ private:
     double StepDecelerate(double simdt, double t);
     void Jump(double simt);
     void DeleteFlashObjects();
-    void AbandonVessel();
 };
 
 // The fleet command: the leader engages, then every ready drive within

@@ -64,6 +64,8 @@ int DriveMFD::ButtonMenu(const MFDBUTTONMENU **menu) const {
 }
 
 bool DriveMFD::ConsumeKeyBuffered(DWORD key) {
+    if (!drive || !state)
+        return false;
     switch (key) {
     case OAPI_KEY_J:
         Answer(soundId, drive->Engage());

@@ -1,6 +1,7 @@
 #include "mfd/drive_mfd.h"
 
 #include "module/module_state.h"
+#include "module/registries.h"
 #include "sound/sound_bridge.h"
 
 #include <cstdio>
@@ -69,29 +70,40 @@ uint32_t OwnIndex(VESSEL *vessel) {
 DriveMFD::DriveMFD(DWORD w, DWORD h, VESSEL *vessel, UINT position)
     : MFD(w, h, vessel), vessel(vessel), charWidth(static_cast<int32_t>(w / 35)),
       lineHeight(static_cast<int32_t>(h / 28)) {
-    if (!driveRegistry || !stateRegistry)
+    // A drive or state that no registry holds would never be stepped or freed.
+    if (!driveRegistry || !stateRegistry || !driveRegistry->Allocated() ||
+        !stateRegistry->Allocated())
         return;
-    char key[64];
-    std::snprintf(key, sizeof key, "%p", static_cast<void *>(vessel));
+    char key[kRegistryKeySize];
+    MakeDriveKey(vessel, key);
     drive = reinterpret_cast<DriveUnit *>(driveRegistry->Find(key));
     if (drive) {
         soundId = drive->GetSoundId();
     } else {
         soundId = ConnectAndLoadWaves(vessel);
         drive = CreateDrive(vessel, soundId);
-        if (!drive)
+        bool stored = false;
+        if (drive)
+            driveRegistry->Insert(key, reinterpret_cast<uintptr_t>(drive), &stored);
+        if (!stored) {
+            delete drive;
+            drive = nullptr;
             return;
-        driveRegistry->Insert(key, reinterpret_cast<uintptr_t>(drive));
+        }
     }
 
-    std::snprintf(key, sizeof key, "%p:%d", static_cast<void *>(vessel),
-                  static_cast<int>(position));
+    MakeStateKey(vessel, position, key);
     state = reinterpret_cast<MFDState *>(stateRegistry->Find(key));
     if (!state) {
         state = new (std::nothrow) MFDState;
-        if (!state)
+        bool stored = false;
+        if (state)
+            stateRegistry->Insert(key, reinterpret_cast<uintptr_t>(state), &stored);
+        if (!stored) {
+            delete state;
+            state = nullptr;
             return;
-        stateRegistry->Insert(key, reinterpret_cast<uintptr_t>(state));
+        }
         state->targetIndex = OwnIndex(vessel);
     }
     state->drive = drive;

@@ -5,15 +5,28 @@
 #include "module/number_text.h"
 
 #include <cmath>
-#include <cstdlib>
 #include <cstring>
 
 namespace {
 
 constexpr int kVisibleWidth = 20;
 
+// What the open box acts on. The simulator shows one box at a time, so one
+// record serves; it outlives every state, and a state that goes while its
+// box is open is taken out of it.
+struct BoxTarget {
+    MFDState *state = nullptr;
+};
+BoxTarget openBox;
+
 void Open(const char *title, bool (*callback)(void *, char *, void *), MFDState *state) {
-    oapiOpenInputBox(const_cast<char *>(title), callback, nullptr, kVisibleWidth, state);
+    openBox.state = state;
+    oapiOpenInputBox(const_cast<char *>(title), callback, nullptr, kVisibleWidth, &openBox);
+}
+
+// The state the box was opened for; null once that state is gone.
+MFDState *TargetOf(void *usrdata) {
+    return usrdata ? static_cast<BoxTarget *>(usrdata)->state : nullptr;
 }
 
 void RequestRedraw(MFDState *state) {
@@ -22,6 +35,11 @@ void RequestRedraw(MFDState *state) {
 }
 
 } // namespace
+
+void ForgetBoxTarget(const MFDState *state) {
+    if (openBox.state == state)
+        openBox.state = nullptr;
+}
 
 void OpenTargetBox(MFDState *state) {
     Open("Enter target name:", TargetInputCallback, state);
@@ -36,8 +54,8 @@ void OpenDistanceBox(MFDState *state) {
 }
 
 bool TargetInputCallback(void *, char *text, void *usrdata) {
-    MFDState *state = static_cast<MFDState *>(usrdata);
-    if (!text[0])
+    MFDState *state = TargetOf(usrdata);
+    if (!state || !text || !text[0])
         return false;
     OBJHANDLE target = oapiGetObjectByName(text);
     if (!target)
@@ -54,8 +72,8 @@ bool TargetInputCallback(void *, char *text, void *usrdata) {
 // 0 selects no tank (the all-ones index), n the n-th tank; a number past the
 // vessel's tanks, however large, selects none either.
 bool FuelInputCallback(void *, char *text, void *usrdata) {
-    MFDState *state = static_cast<MFDState *>(usrdata);
-    if (!text[0])
+    MFDState *state = TargetOf(usrdata);
+    if (!state || !text || !text[0])
         return false;
     int n = SaturatingAtoi(text);
     if (n < 0)
@@ -67,8 +85,8 @@ bool FuelInputCallback(void *, char *text, void *usrdata) {
 // "distance" or "distance,cells" or ",cells". A valid cell count stays in
 // force even when the distance before it is then rejected.
 bool DistanceInputCallback(void *, char *text, void *usrdata) {
-    MFDState *state = static_cast<MFDState *>(usrdata);
-    if (!text[0])
+    MFDState *state = TargetOf(usrdata);
+    if (!state || !text || !text[0])
         return false;
     if (char *comma = std::strchr(text, ',')) {
         int cells = SaturatingAtoi(comma + 1);
@@ -78,7 +96,7 @@ bool DistanceInputCallback(void *, char *text, void *usrdata) {
         *comma = '\0';
     }
     if (text[0]) {
-        double d = std::atof(text);
+        double d = ReadDecimal(text);
         if (!std::isfinite(d) || d < 0.0)
             return false;
         state->distance = d + 0.0; // no "-0" on the page

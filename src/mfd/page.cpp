@@ -74,6 +74,9 @@ void DrawCells(HDC hDC, const Grid &grid, const CellBar &bar, int32_t cellIndex,
 } // namespace
 
 void DriveMFD::Update(HDC hDC) {
+    // Let go of when its vessel was deleted; the simulator closes it next.
+    if (!drive || !state)
+        return;
     if (!sharedBrush)
         MakeSharedBrush(*this, hDC);
     const Grid grid{charWidth, lineHeight};
@@ -119,10 +122,13 @@ void DriveMFD::Update(HDC hDC) {
     if (state->targetIndex >= count)
         state->targetIndex = count - 1;
     OBJHANDLE target = count ? oapiGetObjectByIndex(static_cast<int>(state->targetIndex)) : nullptr;
-    if (target)
+    if (target) {
         oapiGetObjectName(target, text, kObjectNameSize);
-    else
+        // The simulator copies as strncpy does: a long name comes unterminated.
+        text[kObjectNameSize - 1] = '\0';
+    } else {
         std::snprintf(text, sizeof text, "n/a");
+    }
     DrawCentred(hDC, grid, kTargetNameLine, text);
 
     FormatModeValue(target, range, text, sizeof text);

@@ -1,4 +1,9 @@
 // Loading and unloading: settings, registries and the display mode.
+//
+// The one source that defines ORBITER_MODULE before the SDK: the SDK then
+// gives the module its exported ModuleDate (and, the genuine SDK, the binding
+// of its static library).
+#define ORBITER_MODULE
 #include "module/module_exports.h"
 
 #include "mfd/msg_proc.h"

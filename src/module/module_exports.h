@@ -18,6 +18,7 @@ DLLCLBK void ExitModule(HINSTANCE hModule);
 DLLCLBK void opcOpenRenderViewport(HWND hRenderWnd, DWORD width, DWORD height, BOOL fullscreen);
 DLLCLBK void opcCloseRenderViewport();
 DLLCLBK void opcPreStep(double simt, double simdt, double mjd);
+DLLCLBK void opcDeleteVessel(OBJHANDLE hVessel);
 #ifdef TARSEL_HAS_OWN_LIBRARY_ENTRY
 DLLCLBK int GetModuleVersion(void);
 #endif

@@ -6,7 +6,6 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
-#include <cstdlib>
 
 namespace {
 
@@ -71,7 +70,7 @@ void Apply(const SettingKey &k, const char *text, DriveSettingsRecord &settings)
     if (k.integer) {
         settings.*k.integer = std::clamp(SaturatingAtoi(text), k.lowest, k.highest);
     } else if (k.real) {
-        double value = std::atof(text);
+        double value = ReadDecimal(text);
         if (Accepted(value, k.accept)) {
             settings.*k.real = value;
         }
@@ -89,6 +88,33 @@ bool FileExists(const char *path) {
     return true;
 }
 
+// Entry i of a drive's range table, made as the drive makes it: each row the
+// one before times the scaling.
+bool RangeTableFinite(const DriveSettingsRecord &settings) {
+    double range = settings.JumpRange;
+    for (int i = 0; i < settings.Capacitors; ++i, range *= settings.JumpRangeScaling)
+        if (!std::isfinite(range))
+            return false;
+    return true;
+}
+
+// Each value may be finite while what the drive makes of them is not: such
+// values keep their defaults, as other unusable values do.
+void KeepDerivedValuesFinite(DriveSettingsRecord &settings) {
+    const DriveSettingsRecord defaults;
+    if (!RangeTableFinite(settings)) {
+        settings.JumpRange = defaults.JumpRange;
+        settings.JumpRangeScaling = defaults.JumpRangeScaling;
+    }
+    if (!std::isfinite(settings.CellCapacity / settings.CellReloadTime)) {
+        settings.CellCapacity = defaults.CellCapacity;
+        settings.CellReloadTime = defaults.CellReloadTime;
+    }
+    // A jump adds about 1.8 times the jump velocity before it takes it away.
+    if (!std::isfinite(settings.JumpVelocity * 2.0))
+        settings.JumpVelocity = defaults.JumpVelocity;
+}
+
 } // namespace
 
 void ReadSettings(const char *path, DriveSettingsRecord &settings) {
@@ -100,6 +126,7 @@ void ReadSettings(const char *path, DriveSettingsRecord &settings) {
             Apply(k, text, settings);
         }
     }
+    KeepDerivedValuesFinite(settings);
 }
 
 void WriteSettingsIfMissing(const char *path, const DriveSettingsRecord &settings) {

@@ -3,7 +3,8 @@
 //
 // Reading keeps a field's current value when its key is missing or empty.
 // Integers are read as atoi does (saturating at the int limits), reals as
-// atof does, ClassName as it stands. Values in use are then made safe:
+// ReadDecimal does (decimal only: "0x10", "inf" and "nan" read as 0),
+// ClassName as it stands. Values in use are then made safe:
 // - Drives and MDFs are clamped to 0..kMaxBucketExponent (at most 65536
 //   buckets per registry);
 // - Capacitors is clamped to kMinCapacitors..kMaxCapacitors (a drive needs
@@ -12,7 +13,12 @@
 //   negative JumpVelocity, CellCapacity, JumpRange, JumpRangeScaling or
 //   FleetRange, and a CellReloadTime that is not above 0 (the charge rate
 //   divides by it). FlashOffset may be any finite value: a negative one puts
-//   the flash behind the cockpit.
+//   the flash behind the cockpit;
+// - values that are finite each but not together get their defaults back:
+//   JumpRange and JumpRangeScaling when a range-table row (JumpRange times
+//   JumpRangeScaling to the power 0 .. Capacitors - 1) would not be finite,
+//   CellCapacity and CellReloadTime when the charge rate (their quotient)
+//   would not be, and a JumpVelocity whose double would not be.
 // The file itself is never changed by reading.
 #ifndef TARSEL_SETTINGS_H
 #define TARSEL_SETTINGS_H

@@ -3,7 +3,7 @@
 #include "module/module_exports.h"
 
 #include "drive/drive_unit.h"
-#include "mfd/mfd_state.h"
+#include "mfd/display_states.h"
 #include "module/module_state.h"
 #include "module/step_dispatch.h"
 
@@ -24,7 +24,7 @@ DLLCLBK void opcCloseRenderViewport() {
         delete reinterpret_cast<DriveUnit *>(driveRegistry->RemoveNext(false));
     }
     while (stateRegistry && !stateRegistry->empty) {
-        delete reinterpret_cast<MFDState *>(stateRegistry->RemoveNext(false));
+        ReleaseDisplayState(reinterpret_cast<MFDState *>(stateRegistry->RemoveNext(false)));
     }
     stepBucket = 0;
     stepChain = 0;

@@ -5,11 +5,18 @@
 
 namespace {
 
+// Null when the copy cannot be allocated.
 char *CopyKey(const char *key) {
     size_t size = std::strlen(key) + 1;
-    char *copy = new char[size];
-    std::memcpy(copy, key, size);
+    char *copy = new (std::nothrow) char[size];
+    if (copy)
+        std::memcpy(copy, key, size);
     return copy;
+}
+
+void SetStored(bool *stored, bool value) {
+    if (stored)
+        *stored = value;
 }
 
 } // namespace
@@ -44,18 +51,22 @@ KeyedEntry &KeyedTable::HeadFor(const char *key) const {
     return buckets[hash & (bucketCount - 1)];
 }
 
-uintptr_t KeyedTable::Insert(const char *key, uintptr_t value) {
-    if (!key || !buckets) {
+uintptr_t KeyedTable::Insert(const char *key, uintptr_t value, bool *stored) {
+    SetStored(stored, false);
+    if (!key || !buckets)
         return 0;
-    }
-    empty = false;
     KeyedEntry &head = HeadFor(key);
     if (!head.key) {
-        head.key = CopyKey(key);
+        char *copy = CopyKey(key);
+        if (!copy)
+            return 0;
+        empty = false;
+        head.key = copy;
         head.next = nullptr;
         head.value = value;
         ++entryCount;
         ++usedBuckets;
+        SetStored(stored, true);
         return 0;
     }
     KeyedEntry *entry = &head;
@@ -63,18 +74,24 @@ uintptr_t KeyedTable::Insert(const char *key, uintptr_t value) {
         if (std::strcmp(entry->key, key) == 0) {
             uintptr_t previous = entry->value;
             entry->value = value;
+            SetStored(stored, true);
             return previous;
         }
-        if (!entry->next) {
+        if (!entry->next)
             break;
-        }
         entry = entry->next;
     }
-    KeyedEntry *link = new KeyedEntry;
-    link->key = CopyKey(key);
+    KeyedEntry *link = new (std::nothrow) KeyedEntry;
+    char *copy = link ? CopyKey(key) : nullptr;
+    if (!copy) {
+        delete link;
+        return 0;
+    }
+    link->key = copy;
     link->value = value;
     entry->next = link;
     ++entryCount;
+    SetStored(stored, true);
     return 0;
 }
 
@@ -90,6 +107,28 @@ uintptr_t KeyedTable::Find(const char *key) const {
         if (std::strcmp(entry->key, key) == 0) {
             return entry->value;
         }
+    }
+    return 0;
+}
+
+uintptr_t KeyedTable::Remove(const char *key) {
+    if (!key || !buckets)
+        return 0;
+    KeyedEntry &head = HeadFor(key);
+    if (!head.key)
+        return 0;
+    if (std::strcmp(head.key, key) == 0)
+        return TakeHead(head);
+    for (KeyedEntry *before = &head; before->next; before = before->next) {
+        KeyedEntry *link = before->next;
+        if (std::strcmp(link->key, key) != 0)
+            continue;
+        const uintptr_t result = link->value;
+        before->next = link->next;
+        delete[] link->key;
+        delete link;
+        CountOneLess();
+        return result;
     }
     return 0;
 }
@@ -111,7 +150,13 @@ uintptr_t KeyedTable::RemoveNext(bool restart) {
         }
     }
     KeyedEntry &head = buckets[drainCursor];
-    uintptr_t result = head.value;
+    if (!head.next)
+        ++drainCursor; // the bucket is empty once its head goes
+    return TakeHead(head);
+}
+
+uintptr_t KeyedTable::TakeHead(KeyedEntry &head) {
+    const uintptr_t result = head.value;
     delete[] head.key;
     if (KeyedEntry *link = head.next) {
         // The link's key copy now belongs to the head slot.
@@ -122,13 +167,15 @@ uintptr_t KeyedTable::RemoveNext(bool restart) {
     } else {
         head.value = 0;
         head.key = nullptr;
-        ++drainCursor;
         --usedBuckets;
     }
-    if (--entryCount == 0) {
-        empty = true;
-    }
+    CountOneLess();
     return result;
+}
+
+void KeyedTable::CountOneLess() {
+    if (--entryCount == 0)
+        empty = true;
 }
 
 KeyedEntry *KeyedTable::BucketAt(uint32_t index) const {

@@ -94,4 +94,72 @@ TEST_F(ChargeTest, ALowTankPausesTheCellAndARefillResumesIt) {
     EXPECT_EQ(drive.GetState(), Idle);
 }
 
+// The tank runs dry in the step that would have filled the cell: what the
+// tank could pay is charged, the cell stays Charging, and a refill finishes
+// it, after which it jumps.
+TEST_F(ChargeTest, ATankRunDryInTheFillingStepLeavesTheCellChargingUntilARefill) {
+    host::World().stepLength = 0.15;
+    Vessel *ship = MakeVessel("Ship", Vec(0, 0, 1e7), Vec(0, 0, 1), 5970.0);
+    DriveUnit &drive = MakeDrive(ship);
+    ASSERT_TRUE(drive.StartCharge());
+    Run(80);
+    EXPECT_EQ(drive.GetState(), Charging);
+    EXPECT_NEAR(drive.GetCellCharge(), 5970.0 / 6000.0, 1e-12);
+    EXPECT_EQ(ship->tanks[0].mass, 0.0);
+    EXPECT_FALSE(drive.CanEngage());
+
+    ship->tanks[0].mass = 10000.0;
+    EXPECT_FALSE(drive.StartCharge()) << "the cell is part charged";
+    Run(1);
+    EXPECT_EQ(drive.GetCellCharge(), 1.0);
+    EXPECT_EQ(drive.GetState(), Idle);
+    EXPECT_NEAR(ship->tanks[0].mass, 10000.0 - 30.0, 1e-6);
+    EXPECT_TRUE(drive.Engage());
+}
+
+// Steps of 5/32 s fill a cell in exactly 64 increments of 1/64: the cell is
+// full, yet still Charging with its loop playing. The jump starts by
+// stopping that loop, before its own sound, and the loop plays no more.
+TEST_F(ChargeTest, ACellFilledExactlyStopsItsLoopWhenTheJumpStarts) {
+    host::World().stepLength = 0.15625;
+    Vessel *ship = MakeVessel("Ship", Vec(0, 0, 1e7));
+    DriveUnit &drive = MakeDrive(ship, 0, ConnectSound(ship, kLoadWave));
+    ASSERT_TRUE(drive.StartCharge());
+    Run(64);
+    ASSERT_EQ(drive.GetCellCharge(), 1.0);
+    ASSERT_EQ(drive.GetState(), Charging);
+
+    transcript.str("");
+    ASSERT_TRUE(drive.Engage());
+    EXPECT_EQ(Transcript(),
+              "[  10.000] sound StopVesselWave3 id=0 slot=50\n"
+              "[  10.000] sound PlayVesselWaveOBSound3 id=0 slot=52 loop=0 volume=255\n");
+    transcript.str("");
+    Run(100);
+    EXPECT_EQ(Transcript().find("slot=50"), std::string::npos);
+}
+
+// Refusals that leave the drive as it was: a landed vessel (the simulator
+// would set it down by its surface place, so it would not move) and a range
+// that is not a finite distance.
+TEST_F(ChargeTest, ALandedVesselOrAnEndlessRangeDoesNotEngage) {
+    Vessel *ship = MakeVessel("Ship", Vec(0, 0, 1e7));
+    DriveUnit &drive = MakeDrive(ship, 1);
+    ship->status = 1;
+    EXPECT_FALSE(drive.CanEngage());
+    EXPECT_FALSE(drive.Engage());
+    EXPECT_EQ(drive.GetState(), Idle);
+    EXPECT_EQ(drive.GetCellCharge(), 1.0);
+    ship->status = 0;
+    EXPECT_TRUE(drive.CanEngage());
+
+    drive.rangeTable[0] = HUGE_VAL;
+    EXPECT_FALSE(drive.Engage());
+    drive.rangeTable[0] = std::nan("");
+    EXPECT_FALSE(drive.Engage());
+    EXPECT_EQ(drive.GetState(), Idle);
+    EXPECT_EQ(drive.GetCellCharge(), 1.0);
+    EXPECT_EQ(drive.GetCellIndex(), 0);
+}
+
 } // namespace

@@ -134,6 +134,29 @@ TEST_F(JumpTest, ADriveFirstSteppedFourSecondsAfterEngageGoesStraightToHold) {
     EXPECT_EQ(after.z, engageVel.z);
 }
 
+// The sequence's progress value is no charge. At t = 7.3 s exactly the
+// slow-down's progress is 0.0, as if no cell were charged, and the charge
+// command is still refused there: the sequence ends as it should, with the
+// velocity of the engage command.
+TEST_F(JumpTest, TheChargeCommandIsRefusedAtTheSlowDownsLastProgressOfZero) {
+    Vessel *ship = MakeVessel("Ship", Vec(0, 0, 1e7), Vec(0, 0, 1), 20000.0);
+    DriveUnit &drive = MakeDrive(ship, 1);
+    const VECTOR3 engageVel = RelVel(ship);
+    ASSERT_TRUE(drive.Engage());
+    RunUntil(drive, Decelerate);
+    EXPECT_FALSE(drive.StartCharge());
+    drive.phaseStart = 0.0; // so that the next step falls at t = 7.3 exactly
+    drive.Step(7.3, 0.1);
+    ASSERT_EQ(drive.GetState(), Decelerate);
+    ASSERT_EQ(drive.GetCellCharge(), 0.0);
+    EXPECT_FALSE(drive.StartCharge());
+    EXPECT_EQ(drive.GetState(), Decelerate);
+    drive.Step(7.4, 0.1);
+    EXPECT_EQ(drive.GetState(), Idle);
+    EXPECT_EQ(RelVel(ship).z, engageVel.z);
+    EXPECT_TRUE(drive.StartCharge());
+}
+
 // Three cells jump the third range, the camera on another vessel sees no
 // aperture change, and a stack docked during the acceleration is deleted at
 // the jump, deepest first; a ring beside it must end the walk without

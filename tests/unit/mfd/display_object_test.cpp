@@ -35,4 +35,21 @@ TEST_F(DisplayObject, DisplaysOfOneVesselShareTheDriveButNotTheState) {
     EXPECT_EQ(Line(scout, 1, "Display mode"), "Target size");
 }
 
+// A registry without buckets holds nothing: the mode then offers no
+// display rather than a drive or state that nothing would step or free.
+TEST_F(DisplayObject, RegistriesWithoutBucketsOfferNoDisplay) {
+    for (KeyedTable **registry : {&driveRegistry, &stateRegistry}) {
+        KeyedTable *kept = *registry;
+        KeyedTable refused(40);
+        *registry = &refused;
+        std::string error;
+        EXPECT_FALSE(host::OpenDisplay(scout, 0, 256, 256, &error));
+        EXPECT_EQ(host::DisplayObject(scout, 0), nullptr);
+        *registry = kept;
+    }
+    EXPECT_TRUE(driveRegistry->empty);
+    EXPECT_TRUE(stateRegistry->empty);
+    EXPECT_NE(Open(scout, 0), nullptr);
+}
+
 } // namespace

@@ -35,14 +35,26 @@ TEST_F(InputBoxes, DistanceBoxReadsDistanceAndCellCount) {
         bool accepted;
         double distance; // the state starts at 500 m and 4 cells
         int32_t cells;
-    } cases[] = {{"1500", true, 1500.0, 4},   {"1500,2", true, 1500.0, 2},
-                 {",3", true, 500.0, 3},      {"1500,0", false, 500.0, 4},
-                 {"1500,6", false, 500.0, 4}, {"-3", false, 500.0, 4},
-                 {"-3,2", false, 500.0, 2},   {"1500,2,7", true, 1500.0, 2},
-                 {"1e9", true, 1e9, 4},       {"abc", true, 0.0, 4},
-                 {"", false, 500.0, 4},       {"nan", false, 500.0, 4},
-
-                 {"-inf,2", false, 500.0, 2}, {"1500,99999999999", false, 500.0, 4}};
+    } cases[] = {{"1500", true, 1500.0, 4},
+                 {"1500,2", true, 1500.0, 2},
+                 {",3", true, 500.0, 3},
+                 {"1500,0", false, 500.0, 4},
+                 {"1500,6", false, 500.0, 4},
+                 {"-3", false, 500.0, 4},
+                 {"-3,2", false, 500.0, 2},
+                 {"1500,2,7", true, 1500.0, 2},
+                 {"1e9", true, 1e9, 4},
+                 {"abc", true, 0.0, 4},
+                 {"", false, 500.0, 4},
+                 {"1500,99999999999", false, 500.0, 4},
+                 // Decimal numbers only: what else the C library reads is no number.
+                 {"0x10", true, 0.0, 4},
+                 {"nan", true, 0.0, 4},
+                 {"-inf,2", true, 0.0, 2},
+                 {"infinity", true, 0.0, 4},
+                 // Too large for a double.
+                 {"1e999", false, 500.0, 4},
+                 {"-1e999,3", false, 500.0, 3}};
     DriveMFD *display = Open(scout, 0);
     for (const auto &c : cases) {
         display->state->distance = 500.0;

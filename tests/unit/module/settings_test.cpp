@@ -60,7 +60,7 @@ TEST_F(Settings, ExistingFileIsNeverRewritten) {
 }
 
 // Each file, read over the defaults, changes just the fields its row changes.
-TEST_F(Settings, ValuesAreReadAsAtoiAndAtofDoThenMadeSafe) {
+TEST_F(Settings, ValuesAreReadAsDecimalNumbersThenMadeSafe) {
     const std::vector<std::pair<std::string, void (*)(DriveSettingsRecord &)>> rows = {
         // Keys outside their section, and empty values, keep the defaults.
         {"[Other]\nDrives=2\nCapacitors=3\n[Sizes]\nDrivers=5\nDrives=\"\"\n"
@@ -68,8 +68,15 @@ TEST_F(Settings, ValuesAreReadAsAtoiAndAtofDoThenMadeSafe) {
          [](auto &) {}},
         {"[Settings]\nJumpRange=abc\n[Sizes]\nMDFs=abc\n",
          [](auto &s) { s.JumpRange = 0.0, s.MDFs = 0; }},
-        {"[Settings]\nCapacitors=12cells\nJumpRange=2.5e9m\n[Effects]\nJumpVelocity=0x10\n",
-         [](auto &s) { s.Capacitors = 12, s.JumpRange = 2.5e9, s.JumpVelocity = 16.0; }},
+        {"[Settings]\nCapacitors=12cells\nJumpRange=2.5e9m\n[Effects]\nJumpVelocity= 7.5E+2\n",
+         [](auto &s) { s.Capacitors = 12, s.JumpRange = 2.5e9, s.JumpVelocity = 750.0; }},
+        // Decimal numbers only: hexadecimal, infinities and NaN read as 0.
+        {"[Effects]\nJumpVelocity=0x10\nFlashOffset=inf\n[Settings]\nJumpRange=NAN(1)\n"
+         "CellCapacity=-infinity\nCellReloadTime=nan\n[Features]\nFleetRange=+0X1p4\n",
+         [](auto &s) {
+             s.JumpVelocity = s.FlashOffset = s.JumpRange = s.FleetRange = 0.0;
+             s.CellCapacity = 0.0;
+         }},
         {"[Settings]\nClassName=" + std::string(400, 'x') + "\n",
          [](auto &s) { std::snprintf(s.ClassName, 256, "%s", std::string(254, 'x').c_str()); }},
         // The clamps.
@@ -77,9 +84,9 @@ TEST_F(Settings, ValuesAreReadAsAtoiAndAtofDoThenMadeSafe) {
          [](auto &s) { s.Drives = kMaxBucketExponent, s.MDFs = 0, s.Capacitors = kMinCapacitors; }},
         {"[Sizes]\nDrives=-3\nMDFs=99999999999999999999\n[Settings]\nCapacitors=33\n",
          [](auto &s) { s.Drives = 0, s.MDFs = kMaxBucketExponent, s.Capacitors = kMaxCapacitors; }},
-        // Reals that are not finite, or negative magnitudes, keep the defaults.
-        {"[Effects]\nJumpVelocity=nan\nFlashOffset=inf\n[Settings]\nCellCapacity=1e999\n"
-         "CellReloadTime=-infinity\nJumpRange=NAN(1)\nJumpRangeScaling=1e400\n"
+        // Numbers too large for a double, or negative magnitudes, keep the defaults.
+        {"[Effects]\nJumpVelocity=1e999\nFlashOffset=-1e999\n[Settings]\nCellCapacity=1e999\n"
+         "CellReloadTime=1e400\nJumpRange=1.8e308\nJumpRangeScaling=1e400\n"
          "[Features]\nFleetRange=-1e999\n",
          [](auto &) {}},
         {"[Effects]\nJumpVelocity=-1\n[Settings]\nCellCapacity=-6000\nCellReloadTime=-10\n"
@@ -91,6 +98,18 @@ TEST_F(Settings, ValuesAreReadAsAtoiAndAtofDoThenMadeSafe) {
          [](auto &s) {
              s.JumpVelocity = s.CellCapacity = s.JumpRange = s.JumpRangeScaling = s.FleetRange = 0;
              s.FlashOffset = -2.5;
+         }},
+        // Values finite each, whose range table, charge rate or ramp would not be.
+        {"[Settings]\nJumpRange=1e300\nJumpRangeScaling=1e300\nCellCapacity=1e300\n"
+         "CellReloadTime=1e-300\n[Effects]\nJumpVelocity=1e308\n",
+         [](auto &) {}},
+        {"[Settings]\nCapacitors=10\nJumpRange=1e300\n", [](auto &s) { s.Capacitors = 10; }},
+        // At the edge: the last row, the rate and the doubled velocity just finite.
+        {"[Settings]\nCapacitors=9\nJumpRange=1e300\nCellCapacity=1e300\nCellReloadTime=1e-8\n"
+         "[Effects]\nJumpVelocity=8e307\n",
+         [](auto &s) {
+             s.Capacitors = 9, s.JumpRange = 1e300, s.CellCapacity = 1e300;
+             s.CellReloadTime = 1e-8, s.JumpVelocity = 8e307;
          }},
     };
     for (const auto &[content, change] : rows) {

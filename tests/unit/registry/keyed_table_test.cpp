@@ -114,3 +114,42 @@ TEST(KeyedTable, ExponentOf32OrMoreGivesARefusedTable) {
         EXPECT_EQ(table.RemoveNext(true), 0u);
     }
 }
+
+// A key leaves from wherever it stands in its chain; the rest of the chain
+// keeps its order and the counts follow.
+TEST(KeyedTable, RemoveTakesOneKeyOutOfHeadMiddleOrTail) {
+    KeyedTable table(4);
+    std::vector<std::string> keys = KeysInBucket(9, 16, 5);
+    for (int i = 0; i < 4; ++i)
+        ASSERT_EQ(table.Insert(keys[i].c_str(), uintptr_t(i + 1)), 0u);
+    table.Insert("elsewhere", 50);
+    const uint32_t used = table.UsedBuckets();
+
+    EXPECT_EQ(table.Remove(nullptr), 0u);
+    EXPECT_EQ(table.Remove(keys[4].c_str()), 0u) << "absent key of the same bucket";
+    EXPECT_EQ(table.Remove("nowhere"), 0u);
+    EXPECT_EQ(table.EntryCount(), 5u);
+
+    EXPECT_EQ(table.Remove(keys[1].c_str()), 2u); // middle
+    EXPECT_EQ(table.Remove(keys[1].c_str()), 0u) << "gone once";
+    EXPECT_EQ(table.Remove(keys[0].c_str()), 1u); // head: the next link moves up
+    EXPECT_STREQ(table.BucketAt(9)->key, keys[2].c_str());
+    EXPECT_EQ(table.BucketAt(9)->next->key, std::string(keys[3]));
+    EXPECT_EQ(table.Remove(keys[3].c_str()), 4u); // tail
+    EXPECT_EQ(table.BucketAt(9)->next, nullptr);
+    EXPECT_EQ(table.EntryCount(), 2u);
+    EXPECT_EQ(table.UsedBuckets(), used);
+    EXPECT_EQ(table.Find(keys[2].c_str()), 3u);
+
+    EXPECT_EQ(table.Remove(keys[2].c_str()), 3u); // alone in its bucket
+    EXPECT_EQ(table.BucketAt(9)->key, nullptr);
+    EXPECT_EQ(table.UsedBuckets(), used - 1);
+    EXPECT_FALSE(table.empty);
+    EXPECT_EQ(table.Remove("elsewhere"), 50u);
+    EXPECT_TRUE(table.empty);
+    EXPECT_EQ(table.UsedBuckets(), 0u);
+    EXPECT_EQ(table.RemoveNext(true), 0u);
+
+    KeyedTable refused(40);
+    EXPECT_EQ(refused.Remove("a"), 0u);
+}

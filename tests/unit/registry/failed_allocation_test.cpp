@@ -1,0 +1,102 @@
+// The table under memory exhaustion: every allocation it makes can fail, and
+// it must neither throw nor lose what it already holds.
+#include "bucket_keys.h"
+#include "registry/keyed_table.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <new>
+
+namespace {
+
+// How many more no-throw allocations succeed; negative: all of them.
+int allocationsLeft = -1;
+
+void *Allocate(std::size_t size) {
+    if (allocationsLeft == 0)
+        return nullptr;
+    if (allocationsLeft > 0)
+        --allocationsLeft;
+    return std::malloc(size ? size : 1);
+}
+
+// Fails after `n` more allocations for as long as it lives.
+struct AllocationLimit {
+    explicit AllocationLimit(int n) { allocationsLeft = n; }
+    ~AllocationLimit() { allocationsLeft = -1; }
+};
+
+} // namespace
+
+// The table allocates only through the no-throw forms, so replacing them is
+// enough to starve it; the throwing forms stay the library's.
+void *operator new(std::size_t size, const std::nothrow_t &) noexcept {
+    return Allocate(size);
+}
+void *operator new[](std::size_t size, const std::nothrow_t &) noexcept {
+    return Allocate(size);
+}
+void operator delete(void *p) noexcept {
+    std::free(p);
+}
+void operator delete[](void *p) noexcept {
+    std::free(p);
+}
+void operator delete(void *p, std::size_t) noexcept {
+    std::free(p);
+}
+void operator delete[](void *p, std::size_t) noexcept {
+    std::free(p);
+}
+void *operator new(std::size_t size) {
+    if (void *p = std::malloc(size ? size : 1))
+        return p;
+    throw std::bad_alloc();
+}
+void *operator new[](std::size_t size) {
+    if (void *p = std::malloc(size ? size : 1))
+        return p;
+    throw std::bad_alloc();
+}
+
+TEST(KeyedTableWithoutMemory, FailedInsertsReportAndChangeNothing) {
+    std::vector<std::string> keys = KeysInBucket(3, 16, 3);
+    KeyedTable table(4);
+    ASSERT_TRUE(table.Allocated());
+    bool stored = true;
+    {
+        AllocationLimit none(0);
+        EXPECT_EQ(table.Insert(keys[0].c_str(), 1, &stored), 0u);
+    }
+    EXPECT_FALSE(stored) << "no room for the key copy of a head slot";
+    EXPECT_TRUE(table.empty);
+    EXPECT_EQ(table.EntryCount(), 0u);
+    EXPECT_EQ(table.BucketAt(3)->key, nullptr);
+
+    EXPECT_EQ(table.Insert(keys[0].c_str(), 1, &stored), 0u);
+    EXPECT_TRUE(stored);
+    for (int left : {0, 1}) {
+        AllocationLimit limit(left); // no link, or a link without its key copy
+        EXPECT_EQ(table.Insert(keys[1].c_str(), 2, &stored), 0u);
+        EXPECT_FALSE(stored) << left;
+    }
+    {
+        AllocationLimit none(0);
+        EXPECT_EQ(table.Insert(keys[0].c_str(), 7, &stored), 1u);
+        EXPECT_TRUE(stored) << "replacing a value needs no memory";
+    }
+    EXPECT_EQ(table.EntryCount(), 1u);
+    EXPECT_EQ(table.BucketAt(3)->next, nullptr);
+    EXPECT_EQ(table.Find(keys[1].c_str()), 0u);
+    EXPECT_EQ(table.Find(keys[0].c_str()), 7u);
+    EXPECT_EQ(table.Insert(nullptr, 3, &stored), 0u);
+    EXPECT_FALSE(stored);
+
+    AllocationLimit none(0);
+    KeyedTable starved(4);
+    EXPECT_FALSE(starved.Allocated());
+    EXPECT_EQ(starved.BucketCount(), 0u);
+    EXPECT_EQ(starved.Insert("a", 1, &stored), 0u);
+    EXPECT_FALSE(stored);
+}
