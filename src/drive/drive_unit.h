@@ -47,7 +47,8 @@ public:
     bool CanEngage() const;
     bool Engage();
     void FollowFleetJump(VESSEL *leader, double fleetRange);
-    void RemoveDockedStack(VESSEL *v, OBJHANDLE from);
+    // Deletes what is docked to v (except `from`), outer vessels first; uses no field.
+    static void RemoveDockedStack(VESSEL *v, OBJHANDLE from);
     void Step(double simt, double simdt);
     // The vessel is gone (or going): whatever its sequence started ends now.
     void AbandonVessel();
