@@ -57,12 +57,13 @@ typedef void *FILEHANDLE;
 #define OAPI_MSG_MFD_UPDATE 3
 #define OAPI_MSG_MFD_OPENEDEX 4
 
+// Mouse events on display buttons
 #define PANEL_MOUSE_LBDOWN 0x01
 #define PANEL_MOUSE_RBDOWN 0x02
-#define PANEL_MOUSE_LBPRESSED 0x04
-#define PANEL_MOUSE_RBPRESSED 0x08
-#define PANEL_MOUSE_LBUP 0x10
-#define PANEL_MOUSE_RBUP 0x20
+#define PANEL_MOUSE_LBUP 0x04
+#define PANEL_MOUSE_RBUP 0x08
+#define PANEL_MOUSE_LBPRESSED 0x10
+#define PANEL_MOUSE_RBPRESSED 0x20
 
 #define MAXMFD 12
 #define MFD_LEFT 0
@@ -195,6 +196,13 @@ typedef struct {
     void *context;
     OAPI_MSGTYPE (*msgproc)(UINT, UINT, WPARAM, LPARAM);
 } MFDMODESPECEX;
+
+// What OAPI_MSG_MFD_OPENEDEX points to: the display's size and the mode's
+// registration record.
+typedef struct {
+    DWORD w, h;
+    MFDMODESPECEX *spec;
+} MFDMODEOPENSPEC;
 
 #pragma pack(push, 1)
 typedef struct {

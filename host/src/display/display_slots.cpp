@@ -94,7 +94,7 @@ bool OpenDisplay(Vessel *v, int position, DWORD width, DWORD height, std::string
     if (width < 1 || height < 1 || width > kMaxDisplaySide || height > kMaxDisplaySide)
         return Fail(error, "display size must be 1 to " + std::to_string(kMaxDisplaySide) +
                                " pixels a side");
-    const RegisteredMode *mode = FirstMode();
+    RegisteredMode *mode = FirstMode();
     if (!mode)
         return Fail(error, "no display mode is registered");
     // Selecting a mode replaces whatever the display showed.
@@ -107,16 +107,17 @@ bool OpenDisplay(Vessel *v, int position, DWORD width, DWORD height, std::string
     d->width = width;
     d->height = height;
     d->modeName = mode->name;
-    d->msgproc = mode->msgproc;
+    d->msgproc = mode->spec.msgproc;
 
-    // The host knows no extended open record; it offers the same values in
-    // the extended message first and falls back to the plain one.
+    // The extended message first, with the open record; the plain one, with
+    // the size packed, when that makes no display.
     UINT pos = static_cast<UINT>(position);
-    WPARAM size = MAKEWPARAM(width, height);
     LPARAM vessel = reinterpret_cast<LPARAM>(&v->iface);
-    OAPI_MSGTYPE made = d->msgproc(OAPI_MSG_MFD_OPENEDEX, pos, size, vessel);
+    MFDMODEOPENSPEC openSpec{width, height, &mode->spec};
+    OAPI_MSGTYPE made =
+        d->msgproc(OAPI_MSG_MFD_OPENEDEX, pos, reinterpret_cast<WPARAM>(&openSpec), vessel);
     if (!made)
-        made = d->msgproc(OAPI_MSG_MFD_OPENED, pos, size, vessel);
+        made = d->msgproc(OAPI_MSG_MFD_OPENED, pos, MAKEWPARAM(width, height), vessel);
     if (!made) {
         Event("display %s: mode \"%s\" made no display", d->Describe().c_str(),
               d->modeName.c_str());

@@ -1,8 +1,10 @@
 // The host's display framework: display positions per vessel, the module's
 // display objects on them, keys, buttons, input boxes and recorded pages.
 //
-// Opening sends the mode OAPI_MSG_MFD_OPENEDEX, then, when that makes no
-// display, OAPI_MSG_MFD_OPENED (wparam MAKEWPARAM(w, h), lparam the VESSEL*);
+// Opening sends the mode OAPI_MSG_MFD_OPENEDEX (wparam a pointer to an
+// MFDMODEOPENSPEC {w, h, the mode's registration record}), then, when that
+// makes no display, OAPI_MSG_MFD_OPENED (wparam MAKEWPARAM(w, h)); lparam is
+// the VESSEL* in both;
 // the display is then attached, given cw = W/35 and ch = H/28 and asked to
 // RecallStatus. Closing: StoreStatus, OAPI_MSG_MFD_CLOSED, delete. Displays of
 // a vessel that is no longer in the world are closed before anything else

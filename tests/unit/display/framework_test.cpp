@@ -44,12 +44,31 @@ public:
 };
 
 bool extendedOpens = false;
+int modeContext = 0; // the mode's context: only its address counts
+
+OAPI_MSGTYPE FakeProc(UINT msg, UINT position, WPARAM wparam, LPARAM lparam);
+
+// The size a message carries: the open record's, or packed in wparam.
+std::string Size(DWORD w, DWORD h) {
+    return std::to_string(w) + "x" + std::to_string(h);
+}
+
+std::string DescribeOpenRecord(const MFDMODEOPENSPEC &open) {
+    const MFDMODESPECEX &spec = *open.spec;
+    const bool ownRecord = spec.context == &modeContext && spec.msgproc == FakeProc;
+    return Size(open.w, open.h) + " \"" + spec.name + "\" key " + std::to_string(spec.key) +
+           (ownRecord ? "" : " (not the mode's record)");
+}
 
 OAPI_MSGTYPE FakeProc(UINT msg, UINT position, WPARAM wparam, LPARAM lparam) {
+    const auto *open = reinterpret_cast<const MFDMODEOPENSPEC *>(wparam);
     trail.push_back("msg " + std::to_string(msg) + " at " + std::to_string(position) + " " +
-                    std::to_string(LOWORD(wparam)) + "x" + std::to_string(HIWORD(wparam)));
+                    (msg == OAPI_MSG_MFD_OPENEDEX ? DescribeOpenRecord(*open)
+                                                  : Size(LOWORD(wparam), HIWORD(wparam))));
     VESSEL *vessel = reinterpret_cast<VESSEL *>(lparam);
-    if (msg == OAPI_MSG_MFD_OPENED || (msg == OAPI_MSG_MFD_OPENEDEX && extendedOpens))
+    if (msg == OAPI_MSG_MFD_OPENEDEX && extendedOpens)
+        return reinterpret_cast<OAPI_MSGTYPE>(new FakeDisplay(open->w, open->h, vessel));
+    if (msg == OAPI_MSG_MFD_OPENED)
         return reinterpret_cast<OAPI_MSGTYPE>(
             new FakeDisplay(LOWORD(wparam), HIWORD(wparam), vessel));
     return 0;
@@ -61,7 +80,7 @@ protected:
         ModuleWorldTest::SetUp();
         trail.clear();
         extendedOpens = false;
-        MFDMODESPEC spec{const_cast<char *>("Fake"), OAPI_KEY_F, FakeProc};
+        MFDMODESPECEX spec{const_cast<char *>("Fake"), OAPI_KEY_F, &modeContext, FakeProc};
         modeId = oapiRegisterMFDMode(spec);
         ship = host::World().AddVessel("Ship", "Test");
     }
@@ -75,8 +94,9 @@ protected:
     Vessel *ship = nullptr;
 };
 
-// Bad places and sizes are refused untried. The extended message first, the
-// plain one when that makes no display; then attach and recall. Opening an
+// Bad places and sizes are refused untried. The extended message first, with
+// the open record pointing to the mode's own record, the plain one with the
+// packed size when that makes no display; then attach and recall. Opening an
 // open place replaces its display. A page starts in font 0 and the main colour.
 TEST_F(Framework, OpeningTriesTheExtendedMessageFirstThenAttachesAndRecalls) {
     std::string error;
@@ -87,15 +107,15 @@ TEST_F(Framework, OpeningTriesTheExtendedMessageFirstThenAttachesAndRecalls) {
     EXPECT_FALSE(host::OpenDisplay(nullptr, 0, 256, 256, &error));
     EXPECT_TRUE(trail.empty());
     ASSERT_TRUE(Open(ship, 3, 300, 400));
-    std::vector<std::string> expected = {"msg 4 at 3 300x400", "msg 1 at 3 300x400", "construct",
-                                         "recall cw=8 ch=14"};
+    std::vector<std::string> expected = {"msg 4 at 3 300x400 \"Fake\" key 33", "msg 1 at 3 300x400",
+                                         "construct", "recall cw=8 ch=14"};
     EXPECT_EQ(trail, expected);
     EXPECT_NE(Transcript().find("display Ship 3 opened: mode \"Fake\" 300x400"), std::string::npos);
 
     extendedOpens = true;
     trail.clear();
     ASSERT_TRUE(Open(ship, 3));
-    expected = {"store",     "msg 2 at 3 0x0",  "destroy", "msg 4 at 3 256x256",
+    expected = {"store",     "msg 2 at 3 0x0",  "destroy", "msg 4 at 3 256x256 \"Fake\" key 33",
                 "construct", "recall cw=7 ch=9"};
     EXPECT_EQ(trail, expected);
 
