@@ -2,7 +2,6 @@
 #include "api/vessel_status.h"
 #include "world/world.h"
 
-#include <algorithm>
 #include <cstring>
 
 using host::World;
@@ -41,14 +40,13 @@ OBJHANDLE oapiGetObjectByName(char *name) {
     return o ? host::Handle(o) : nullptr;
 }
 
+// strncpy's contract, as the simulator copies: a name of n characters or more
+// fills the buffer without a terminating zero; a shorter one is padded with zeros.
 void oapiGetObjectName(OBJHANDLE hObj, char *name, int n) {
     if (!name || n <= 0)
         return;
     host::SimObject *o = World().FromHandle(hObj);
-    const std::string text = o ? o->name : std::string();
-    size_t len = std::min(text.size(), static_cast<size_t>(n - 1));
-    std::memcpy(name, text.data(), len);
-    name[len] = '\0';
+    std::strncpy(name, o ? o->name.c_str() : "", static_cast<size_t>(n));
 }
 
 double oapiGetMass(OBJHANDLE hObj) {

@@ -32,7 +32,8 @@ TEST_F(WorldTest, DockingSetsTheFlightStatusUntilUndockedOrDeleted) {
     EXPECT_EQ(arm->iface.GetDockStatus(arm->iface.GetDockHandle(1)), nullptr);
 }
 
-TEST_F(WorldTest, PropellantMassStaysWithinTheTank) {
+// The simulator stores what it is given: keeping 0 <= mass <= capacity is the caller's job.
+TEST_F(WorldTest, PropellantMassIsStoredAsGivenAndOnlyInTheVesselsOwnTanks) {
     Vessel *v = MakeVessel("Tanker");
     v->tanks = {{6000.0, 100.0}, {50.0, 0.0}};
     VESSEL &vi = v->iface;
@@ -40,20 +41,28 @@ TEST_F(WorldTest, PropellantMassStaysWithinTheTank) {
     ASSERT_NE(ph, nullptr);
     EXPECT_EQ(vi.GetPropellantHandleByIndex(2), nullptr);
 
-    // clang-format off
-    const std::pair<double, double> setAndKept[] = {
-        {2500.0, 2500.0}, {-1.0, 0.0}, {1e9, 6000.0}, {NAN, 6000.0}, {-HUGE_VAL, 0.0}};
-    // clang-format on
-    for (auto [set, kept] : setAndKept) {
-        vi.SetPropellantMass(ph, set);
-        EXPECT_DOUBLE_EQ(vi.GetPropellantMass(ph), kept) << set;
+    for (double mass : {2500.0, -1.0, 1e9, -HUGE_VAL}) {
+        vi.SetPropellantMass(ph, mass);
+        EXPECT_EQ(vi.GetPropellantMass(ph), mass);
     }
+    vi.SetPropellantMass(ph, NAN);
+    EXPECT_TRUE(std::isnan(vi.GetPropellantMass(ph)));
     // Another vessel's tank is not this vessel's to change.
     Vessel *w = MakeVessel("Other");
     w->iface.SetPropellantMass(vi.GetPropellantHandleByIndex(1), 20.0);
     EXPECT_DOUBLE_EQ(v->tanks[1].mass, 0.0);
     EXPECT_DOUBLE_EQ(w->iface.GetPropellantMass(ph), 0.0);
     vi.SetPropellantMass(nullptr, 5.0);
+}
+
+TEST_F(WorldTest, ANegativeSpotLimitTakesTheVisibilityLimit) {
+    Vessel *v = MakeVessel("Flash");
+    v->iface.SetVisibilityLimit(1e-12);
+    EXPECT_EQ(std::make_pair(v->visLimit, v->spotLimit), std::make_pair(1e-12, 1e-12));
+    v->iface.SetVisibilityLimit(2e-3, -0.5);
+    EXPECT_EQ(std::make_pair(v->visLimit, v->spotLimit), std::make_pair(2e-3, 2e-3));
+    v->iface.SetVisibilityLimit(2e-3, 0.0);
+    EXPECT_EQ(std::make_pair(v->visLimit, v->spotLimit), std::make_pair(2e-3, 0.0));
 }
 
 TEST_F(WorldTest, OrientationRoundTripsAndDrivesGlobalRot) {
