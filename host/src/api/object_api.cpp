@@ -2,7 +2,9 @@
 #include "api/vessel_status.h"
 #include "world/world.h"
 
+#include <algorithm>
 #include <cstring>
+#include <vector>
 
 using host::World;
 
@@ -61,10 +63,14 @@ double oapiGetSize(OBJHANDLE hObj) {
     return o ? o->size : 0.0;
 }
 
+// The simulator counts its gravitating bodies heaviest first; bodies of equal
+// mass keep their scenario order.
 OBJHANDLE oapiGetGbodyByIndex(int index) {
-    const auto &bodies = World().bodies;
+    std::vector<host::Body *> bodies = World().bodies;
     if (index < 0 || index >= static_cast<int>(bodies.size()))
         return nullptr;
+    std::stable_sort(bodies.begin(), bodies.end(),
+                     [](const host::Body *a, const host::Body *b) { return a->mass > b->mass; });
     return host::Handle(bodies[index]);
 }
 

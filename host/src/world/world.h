@@ -95,7 +95,7 @@ class WorldState {
 public:
     // Object list order: bodies first (in their order), then vessels in creation order.
     std::vector<SimObject *> objects;
-    std::vector<Body *> bodies; // gravitational bodies by index
+    std::vector<Body *> bodies; // in scenario order; bodies[0] is the reference of positions
 
     double startTime = 0.0;
     double stepLength = 0.1;

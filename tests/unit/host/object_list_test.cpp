@@ -40,3 +40,19 @@ TEST_F(WorldTest, BodiesStandBeforeVesselsAndLookupByNameIgnoresCase) {
     oapiGetObjectName(a, cut, 0);
     EXPECT_EQ(cut[0], 'E');
 }
+
+// The object list keeps the scenario's order; the gravitating bodies are
+// counted heaviest first, equal masses in that order.
+TEST_F(WorldTest, GravitatingBodiesAreCountedHeaviestFirst) {
+    host::Body *moon = world().AddBody("Moon", 7.3e22, 1.7e6, Vec(4e8, 0, 0), Vec(0, 0, 0));
+    host::Body *twinA = world().AddBody("TwinA", 1e20, 1e5, Vec(1e9, 0, 0), Vec(0, 0, 0));
+    host::Body *sun = world().AddBody("Sun", 2e30, 7e8, Vec(1.5e11, 0, 0), Vec(0, 0, 0));
+    host::Body *twinB = world().AddBody("TwinB", 1e20, 1e5, Vec(2e9, 0, 0), Vec(0, 0, 0));
+    host::Body *earth = world().AddBody("Earth", 6e24, 6.4e6, Vec(0, 0, 0), Vec(0, 0, 0));
+    const host::Body *const heaviestFirst[] = {sun, earth, moon, twinA, twinB};
+    for (int i = 0; i < 5; ++i)
+        EXPECT_EQ(oapiGetGbodyByIndex(i), heaviestFirst[i]) << i;
+    EXPECT_EQ(oapiGetGbodyByIndex(5), nullptr);
+    EXPECT_EQ(oapiGetObjectByIndex(0), moon);
+    EXPECT_EQ(oapiGetObjectByIndex(4), earth);
+}
