@@ -120,12 +120,11 @@ void BeginRun() {
 void RunSteps(long long n) {
     WorldState &world = World();
     for (long long i = 0; i < n; ++i) {
-        ++world.stepCount;
-        world.simTime = world.startTime + static_cast<double>(world.stepCount) * world.stepLength;
+        // The module sees the state before the step and the step about to be taken.
         if (module.preStep)
             module.preStep(world.simTime, world.stepLength,
                            kMjdAtTimeZero + world.simTime / 86400.0);
-        world.MoveObjects(world.stepLength);
+        world.AdvanceStep();
         LogBeacons();
         CloseDisplaysOfDeleted();
         world.FlushDeletions();

@@ -36,9 +36,10 @@ void UnloadModule();
 
 // Start of a simulation run: opcOpenRenderViewport(null, 1024, 768, FALSE).
 void BeginRun();
-// n host steps; each: stepCount + 1, simTime = startTime + stepCount * stepLength,
-// opcPreStep(simTime, stepLength, 51544.5 + simTime / 86400), MoveObjects, beacon
-// sizes to the transcript, FlushDeletions.
+// n host steps; each: opcPreStep(simTime, stepLength, 51544.5 + simTime / 86400)
+// with the time of the state before the step (oapiGetSimTime gives the same),
+// then AdvanceStep (the objects move, then the clock advances), beacon sizes
+// to the transcript, FlushDeletions.
 void RunSteps(long long n);
 // End of a simulation run: every display closed, then opcCloseRenderViewport.
 // Beacons end with the run too: their records belong to the module's drives.

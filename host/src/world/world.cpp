@@ -175,16 +175,18 @@ bool WorldState::Undock(Vessel *a, int port) {
     return true;
 }
 
-// Motion over one step, kept simple and reproducible:
-// - a body moves at its constant velocity; its position is computed from its
-//   start position and the elapsed time (stepCount * stepLength), never summed,
-//   so long runs do not drift;
+// One step, kept simple and reproducible:
 // - a vessel, when gravity is on, first takes vel += a * dt with the point-mass
 //   pull of every body at its current place, a = sum G * M * (rb - r) / |rb - r|^3;
 //   then pos += vel * dt (semi-implicit Euler). Gravity is taken from the bodies'
-//   positions at the start of the step, before they move.
+//   positions at the start of the step, before they move;
+// - then the clock advances, computed from the step count, never summed, so
+//   that long runs do not drift;
+// - a body moves at its constant velocity: it stands at its start position
+//   plus velocity times the new elapsed time.
 // Orientation, landed status and docking do not affect motion.
-void WorldState::MoveObjects(double dt) {
+void WorldState::AdvanceStep() {
+    const double dt = stepLength;
     for (SimObject *o : objects) {
         if (!o->isVessel)
             continue;
@@ -198,7 +200,9 @@ void WorldState::MoveObjects(double dt) {
         }
         o->pos = Add(o->pos, Scale(o->vel, dt));
     }
-    double elapsed = static_cast<double>(stepCount) * stepLength;
+    ++stepCount;
+    const double elapsed = static_cast<double>(stepCount) * stepLength;
+    simTime = startTime + elapsed;
     for (Body *b : bodies)
         b->pos = Add(b->startPos, Scale(b->vel, elapsed));
 }

@@ -130,8 +130,10 @@ public:
     bool Dock(Vessel *a, int portA, Vessel *b, int portB);
     bool Undock(Vessel *a, int port); // false when out of range or free
 
-    // Moves every object over one step of dt seconds (see world.cpp).
-    void MoveObjects(double dt);
+    // Moves every object over one step of stepLength seconds, then advances
+    // the clock: stepCount + 1, simTime = startTime + stepCount * stepLength
+    // (see world.cpp).
+    void AdvanceStep();
     // Clamped to 0.1..80 degrees; logged when the value changes; NaN is ignored.
     void SetCameraAperture(double rad);
 
