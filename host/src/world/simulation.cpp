@@ -48,13 +48,6 @@ void LogBeacons() {
     }
 }
 
-// A vessel's displays are switched off before the vessel goes, as the simulator does.
-void CloseDisplaysOfDeleted() {
-    for (SimObject *o : World().objects)
-        if (o->isVessel && static_cast<Vessel *>(o)->deletePending)
-            CloseDisplaysOf(static_cast<Vessel *>(o));
-}
-
 } // namespace
 
 bool LoadSoundLibrary(const std::string &variant, std::string *error) {
@@ -91,6 +84,7 @@ bool LoadModule(const std::string &path, std::string *error) {
         dlclose(library);
         return false;
     }
+    entry.deleteVessel = reinterpret_cast<void (*)(OBJHANDLE)>(dlsym(library, "opcDeleteVessel"));
     moduleLibrary = library;
     module = entry;
     return true;
@@ -126,10 +120,27 @@ void RunSteps(long long n) {
                            kMjdAtTimeZero + world.simTime / 86400.0);
         world.AdvanceStep();
         LogBeacons();
-        CloseDisplaysOfDeleted();
-        world.FlushDeletions();
+        FlushDeletions();
         ReportModuleLogs();
     }
+}
+
+void FlushDeletions() {
+    WorldState &world = World();
+    while (Vessel *v = world.TakeNextDeletion()) {
+        world.MoveCameraFrom(v);
+        if (module.deleteVessel)
+            module.deleteVessel(Handle(v));
+        CloseDisplaysOf(v);
+        world.Remove(v);
+    }
+}
+
+bool DeleteNow(Vessel *v) {
+    if (!World().RequestDelete(v))
+        return false;
+    FlushDeletions();
+    return true;
 }
 
 void EndRun() {

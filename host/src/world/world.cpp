@@ -113,12 +113,17 @@ bool WorldState::RequestDelete(Vessel *v, OBJHANDLE fallback) {
     return true;
 }
 
-void WorldState::FlushDeletions() {
-    // Taken out first: removing a vessel never queues another.
-    std::vector<Vessel *> leaving;
-    leaving.swap(pendingDeletes_);
-    for (Vessel *v : leaving)
-        Remove(v);
+Vessel *WorldState::TakeNextDeletion() {
+    if (pendingDeletes_.empty())
+        return nullptr;
+    Vessel *v = pendingDeletes_.front();
+    pendingDeletes_.pop_front();
+    return v;
+}
+
+void WorldState::MoveCameraFrom(const Vessel *v) {
+    if (cameraTarget == static_cast<const void *>(v))
+        cameraTarget = CameraReplacement(v);
 }
 
 // The camera's next target when `leaving` goes: the requested alternative if it
@@ -137,8 +142,6 @@ OBJHANDLE WorldState::CameraReplacement(const Vessel *leaving) const {
 void WorldState::Remove(Vessel *v) {
     for (size_t i = 0; i < v->ports.size(); ++i)
         Undock(v, static_cast<int>(i));
-    if (cameraTarget == Handle(v))
-        cameraTarget = CameraReplacement(v);
     objects.erase(std::find(objects.begin(), objects.end(), v));
     auto it = std::find_if(owned_.begin(), owned_.end(),
                            [v](const std::unique_ptr<SimObject> &o) { return o.get() == v; });

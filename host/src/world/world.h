@@ -8,6 +8,7 @@
 
 #include "Orbitersdk.h"
 
+#include <deque>
 #include <memory>
 #include <string>
 #include <unordered_set>
@@ -120,11 +121,19 @@ public:
     bool IsLiveVessel(const void *h) const; // still in the object list, deletion pending or not
     int IndexOf(const SimObject *o) const;  // -1 when absent
 
-    // Deletion as the simulator does it: marked now, removed (ports undocked
-    // first) by FlushDeletions at the end of the step. A second request for a
-    // vessel already marked, or for one not live, is refused (false).
+    // Deletion as the simulator does it: marked now, removed at the end of the
+    // step (host::FlushDeletions runs the steps below in order). A second
+    // request for a vessel already marked, or for one not live, is refused (false).
     bool RequestDelete(Vessel *v, OBJHANDLE cameraFallback = nullptr);
-    void FlushDeletions();
+    // The marked vessel requested first, taken off the queue (it stays marked
+    // and listed until Remove); null when none is waiting.
+    Vessel *TakeNextDeletion();
+    // A camera that follows v moves to the alternative target given with the
+    // request when that is live and stays, else to the first vessel that
+    // stays, else to body 0.
+    void MoveCameraFrom(const Vessel *v);
+    // Undocks every port of v and takes it out of the object list.
+    void Remove(Vessel *v);
 
     // False when a port index is out of range, a port is taken, or a == b.
     bool Dock(Vessel *a, int portA, Vessel *b, int portB);
@@ -142,13 +151,12 @@ public:
     void Reset();
 
 private:
-    void Remove(Vessel *v);
     OBJHANDLE CameraReplacement(const Vessel *leaving) const;
 
     std::vector<std::unique_ptr<SimObject>> owned_;
     std::vector<std::unique_ptr<SimObject>> graveyard_;
     std::unordered_set<const void *> known_;
-    std::vector<Vessel *> pendingDeletes_; // in request order
+    std::deque<Vessel *> pendingDeletes_; // in request order
 };
 
 WorldState &World();

@@ -149,11 +149,11 @@ TEST_F(Framework, ClosingStoresTellsTheModeThenDeletes) {
     EXPECT_NE(Transcript().find("input box \"First \\\"box\\\"\" cancelled"), std::string::npos);
 
     ASSERT_TRUE(Open(ship, 0));
-    DeleteNow(ship);
     trail.clear();
+    host::DeleteNow(ship);
+    EXPECT_EQ(trail, expected);
     host::Page page;
     EXPECT_FALSE(host::DrawPage(ship, 0, &page, &error));
-    EXPECT_EQ(trail, expected);
 }
 
 // A box opened by the open box's own callback takes its place.

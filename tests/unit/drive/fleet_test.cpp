@@ -39,7 +39,7 @@ TEST_F(DriveTest, FleetJumpTakesReadyVesselsJustInsideTheRangeAlong) {
     ASSERT_TRUE(partialDrive.StartCharge());
     partialDrive.Step(0.0, 1.0);
     const double busyStart = busyDrive.phaseStart;
-    DeleteNow(lost);
+    host::DeleteNow(lost);
     EXPECT_FALSE(orphan.VesselAlive());
     Run(2);
     const VECTOR3 leaderStart = RelPos(leader);

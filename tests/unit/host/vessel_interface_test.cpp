@@ -27,7 +27,7 @@ TEST_F(WorldTest, DockingSetsTheFlightStatusUntilUndockedOrDeleted) {
     // A deleted vessel lets go of its ports when the step ends.
     oapiDeleteVessel(tip);
     EXPECT_EQ(arm->iface.GetFlightStatus() & 0x2u, 0x2u);
-    world().FlushDeletions();
+    host::FlushDeletions();
     EXPECT_EQ(arm->iface.GetFlightStatus() & 0x2u, 0u);
     EXPECT_EQ(arm->iface.GetDockStatus(arm->iface.GetDockHandle(1)), nullptr);
 }

@@ -138,7 +138,10 @@ TEST_F(Page, ATargetIndexPastTheListIsClamped) {
 
 TEST_F(Page, AVesselThatIsGoneIsNotReadThroughItsInterface) {
     DriveMFD *display = Open(scout, 0);
-    DeleteNow(scout);
+    // Taken out of the world behind the display framework's back, which would
+    // close the display first, so that the display object outlives its vessel.
+    ASSERT_TRUE(host::World().RequestDelete(scout));
+    host::World().Remove(host::World().TakeNextDeletion());
     host::RecordingDC dc;
     display->Update(dc.Handle());
     host::Page page;
