@@ -55,6 +55,7 @@ struct ShipEntry {
     int ports = 0;
     std::vector<DockEntry> docks; // each connection once
     VECTOR3 cameraOffset{};
+    bool landed = false;
 };
 
 enum class Op {

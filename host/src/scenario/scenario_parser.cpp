@@ -281,6 +281,8 @@ private:
             ship.docks.push_back(dock);
         } else if (key == "CAMOFS") {
             ship.cameraOffset = r.Vector("camera offset");
+        } else if (key == "LANDED") {
+            ship.landed = true;
         } else {
             r.Fail("unknown vessel keyword '" + key + "'");
         }

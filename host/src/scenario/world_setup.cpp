@@ -20,6 +20,7 @@ void AddShip(const ShipEntry &ship, const host::Body &reference) {
         v->tanks.push_back(host::Tank{tank.capacity, tank.mass});
     v->ports.resize(ship.ports);
     v->cameraOffset = ship.cameraOffset;
+    v->status = ship.landed ? 1 : 0;
 }
 
 void DockShips(const Scenario &s) {

@@ -187,11 +187,12 @@ bool WorldState::Undock(Vessel *a, int port) {
 //   that long runs do not drift;
 // - a body moves at its constant velocity: it stands at its start position
 //   plus velocity times the new elapsed time.
-// Orientation, landed status and docking do not affect motion.
+// A landed vessel stays where it is: neither gravity nor its velocity moves it.
+// Orientation and docking do not affect motion.
 void WorldState::AdvanceStep() {
     const double dt = stepLength;
     for (SimObject *o : objects) {
-        if (!o->isVessel)
+        if (!o->isVessel || static_cast<Vessel *>(o)->status == 1)
             continue;
         if (gravity) {
             for (const Body *b : bodies) {

@@ -121,3 +121,45 @@ TEST_F(WorldTest, StatusIsReadRelativeToTheStrongestPullAndAppliedKeepingTheRest
     v->iface.DefSetStateEx(&vs);
     EXPECT_DOUBLE_EQ(v->pos.z, 5e8);
 }
+
+// There are no surfaces to set a landed vessel down on: a landed record keeps
+// position and velocity and applies the rest; a flying record launches it
+// from the record's place. The run loop leaves a landed vessel where it is.
+TEST_F(WorldTest, ALandedRecordKeepsTheVesselWhereItIsAndAFlyingOneLaunchesIt) {
+    host::Body *earth = world().AddBody("Earth", 6e24, 6.4e6, Vec(1e7, 0, 0), Vec(0, 100, 0));
+    Vessel *v = MakeVessel("Lander", Vec(1e7 + 6.4e6, 0, 0));
+    v->vel = Vec(0, 565, 0);
+    VESSELSTATUS2 vs{};
+    vs.version = 2;
+    vs.rbody = earth;
+    vs.status = 1;
+    vs.rpos = Vec(0, 0, 7e6);
+    vs.rvel = Vec(0, 0, 7500);
+    vs.arot = Vec(0.1, 0.2, 0.3);
+    v->iface.DefSetStateEx(&vs);
+    EXPECT_EQ(v->iface.GetFlightStatus(), 0x1u);
+    VECTOR3 arot;
+    v->iface.GetGlobalOrientation(arot);
+    ExpectVecNear(arot, Vec(0.1, 0.2, 0.3), 1e-12);
+    host::RunSteps(3);
+    ExpectVecNear(v->pos, Vec(1e7 + 6.4e6, 0, 0), 0);
+    ExpectVecNear(v->vel, Vec(0, 565, 0), 0);
+    v->iface.GetStatusEx(&vs);
+    EXPECT_EQ(vs.status, 1);
+
+    vs.status = 0;
+    vs.rpos = Vec(0, 0, 7e6);
+    vs.rvel = Vec(0, 0, 7500);
+    v->iface.DefSetStateEx(&vs);
+    EXPECT_EQ(v->iface.GetFlightStatus(), 0x0u);
+    host::RunSteps(1); // launched from Earth's place at 0.3 s, moving with it
+    ExpectVecNear(v->pos, Vec(1e7, 30 + 10, 7e6 + 750), 1e-9);
+
+    // A vessel made landed stands where a new vessel stands: at the origin, at rest.
+    vs.status = 1;
+    Vessel *made = world().VesselFromHandle(oapiCreateVesselEx("Pad", "Pad", &vs));
+    ASSERT_NE(made, nullptr);
+    EXPECT_EQ(made->iface.GetFlightStatus(), 0x1u);
+    ExpectVecNear(made->pos, Vec(0, 0, 0), 0);
+    ExpectVecNear(made->vel, Vec(0, 0, 0), 0);
+}

@@ -13,7 +13,7 @@ TEST(ScenarioBlocks, ReadsEveryBlockAndLine) {
                                      "Glider:DeltaGlider\r\n  RPOS 7e6 0 0\r\n  RVEL 0 7500 0\r\n"
                                      "  DIR 1 0 0\r\n  UP 0 0 1\r\n  MASS 11000\r\n  SIZE 12\r\n"
                                      "  TANK 1000 500\r\n  TANK 200 0\r\n  PORTS 2\r\n"
-                                     "  DOCK 1 Tug 0\r\n  CAMOFS 0 1.5 6\r\nEND\r\n"
+                                     "  DOCK 1 Tug 0\r\n  CAMOFS 0 1.5 6\r\n  LANDED\r\nEND\r\n"
                                      "Tug:Tug\r\n  PORTS 1\r\n  DOCK 0 glider 1\r\nEND\r\n"
                                      "END_SHIPS\r\n"
                                      "BEGIN_ENVIRONMENT\r\n"
@@ -44,5 +44,7 @@ TEST(ScenarioBlocks, ReadsEveryBlockAndLine) {
               std::make_tuple(1, "Tug", 0));
     EXPECT_TRUE(s.ships[1].docks.empty()) << "a mirrored DOCK line is the same connection";
     EXPECT_EQ(g.cameraOffset.z, 6.0);
+    EXPECT_TRUE(g.landed);
+    EXPECT_FALSE(s.ships[1].landed);
     EXPECT_TRUE(s.flight.empty());
 }
