@@ -162,6 +162,14 @@ bool SendKey(Vessel *v, int position, DWORD key, bool *consumed, std::string *er
     if (!d)
         return false;
     std::string name = d->Describe();
+    // Typing goes to the open input box; the displays hear nothing of it.
+    if (InputBoxOpen()) {
+        Event("key 0x%02X on display %s: taken by input box %s", static_cast<unsigned>(key),
+              name.c_str(), QuoteText(InputBoxTitle()).c_str());
+        if (consumed)
+            *consumed = false;
+        return true;
+    }
     Event("key 0x%02X on display %s", static_cast<unsigned>(key), name.c_str());
     bool used = d->display->ConsumeKeyBuffered(key);
     Event("key 0x%02X on display %s: %s", static_cast<unsigned>(key), name.c_str(),

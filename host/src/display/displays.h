@@ -16,11 +16,13 @@
 //   display VESSEL P: mode "NAME" made no display
 //   key 0xKK on display VESSEL P                 (before the display acts)
 //   key 0xKK on display VESSEL P: consumed | not consumed
+//   key 0xKK on display VESSEL P: taken by input box "TITLE"   (the display hears nothing)
 //   button I event 0xEE on display VESSEL P[: consumed | not consumed]
 //   display VESSEL P: redraw requested           display VESSEL P: buttons refreshed
 //   input box "TITLE" opened | cancelled
+//   input box "TITLE" closed                     (a new box took its place)
 //   input box "TITLE" answered "TEXT": accepted | rejected, box stays open
-//   input box "TITLE" not opened: input box "OTHER" is open
+//   input box "TITLE" not opened: no callback
 #ifndef HOST_DISPLAYS_H
 #define HOST_DISPLAYS_H
 
@@ -83,8 +85,9 @@ MFD *DisplayObject(Vessel *v, int position);
 // How often that display asked to be redrawn since it opened.
 int RedrawRequests(Vessel *v, int position);
 
-// One input box at a time: while one is open another is not opened, except
-// by the open box's own callback, whose new box takes its place.
+// One input box at a time: a box opened while another is open closes that
+// one without its callback. While a box is open, keys (SendKey) go to it and
+// not to the displays; buttons (SendButton) still reach the displays.
 bool InputBoxOpen();
 // Confirms the open box with text; false when no box is open.
 bool AnswerInputBox(const std::string &text, std::string *error);

@@ -3,16 +3,20 @@
 #include "module_world.h"
 
 #include <algorithm>
+#include <sstream>
 
 namespace {
 
 std::vector<std::string> trail;
 
-bool AcceptOnlyYes(void *, char *text, void *) {
+// Each callback notes its box (the user data) and the answer.
+bool AcceptOnlyYes(void *, char *text, void *usrdata) {
+    trail.push_back("box " + std::string(static_cast<char *>(usrdata)) + " answered " + text);
     return std::string(text) == "yes";
 }
 
-bool OpenAnotherBox(void *, char *, void *) {
+bool OpenAnotherBox(void *, char *text, void *) {
+    trail.push_back("chain answered " + std::string(text));
     oapiOpenInputBox(const_cast<char *>("Second"), AcceptOnlyYes, nullptr, 20,
                      const_cast<char *>("2"));
     return true;
@@ -30,6 +34,7 @@ public:
         Rectangle(hDC, 0, 0, 10, 10);
     }
     bool ConsumeKeyBuffered(DWORD key) override {
+        trail.push_back("key " + std::to_string(key));
         if (key == OAPI_KEY_T)
             oapiOpenInputBox(const_cast<char *>("First \"box\""), AcceptOnlyYes, nullptr, 20,
                              const_cast<char *>("1"));
@@ -37,6 +42,8 @@ public:
             oapiOpenInputBox(const_cast<char *>("Chain"), OpenAnotherBox, nullptr, 20, nullptr);
         return true;
     }
+    // Any button acts as the key N.
+    bool ConsumeButton(int, int) override { return ConsumeKeyBuffered(OAPI_KEY_N); }
     void StoreStatus() const override { trail.push_back("store"); }
     void RecallStatus() override {
         trail.push_back("recall cw=" + std::to_string(cw) + " ch=" + std::to_string(ch));
@@ -156,28 +163,52 @@ TEST_F(Framework, ClosingStoresTellsTheModeThenDeletes) {
     EXPECT_FALSE(host::DrawPage(ship, 0, &page, &error));
 }
 
-// A box opened by the open box's own callback takes its place.
-TEST_F(Framework, OneBoxAtATimeAndARejectionKeepsItOpen) {
+// Keys go to the open box, not to the display; buttons still reach the
+// display. A box opened while another is open closes that one without its
+// callback; a box opened by the open box's own callback takes its place.
+TEST_F(Framework, KeysGoToTheOpenBoxAndANewBoxReplacesTheOpenOne) {
     ASSERT_TRUE(Open(ship, 0));
+    trail.clear();
     Key(ship, 0, OAPI_KEY_T);
-    Key(ship, 0, OAPI_KEY_N); // refused: a box is open
+    EXPECT_FALSE(Key(ship, 0, OAPI_KEY_N));
     EXPECT_EQ(host::InputBoxTitle(), "First \"box\"");
     EXPECT_FALSE(Answer("no"));
-    EXPECT_TRUE(Answer("yes"));
+    bool consumed = false;
     std::string error;
+    ASSERT_TRUE(host::SendButton(ship, 0, 3, PANEL_MOUSE_LBDOWN, &consumed, &error)) << error;
+    EXPECT_TRUE(consumed);
+    EXPECT_EQ(host::InputBoxTitle(), "Chain");
+    EXPECT_FALSE(Answer("go")); // accepted, and the callback's own box takes its place
+    EXPECT_EQ(host::InputBoxTitle(), "Second");
+    EXPECT_FALSE(Answer("no"));
+    EXPECT_TRUE(Answer("yes"));
     EXPECT_FALSE(host::AnswerInputBox("late", &error));
     EXPECT_EQ(error, "no input box is open");
-    std::string events = Transcript();
-    EXPECT_NE(events.find("input box \"First \\\"box\\\"\" opened"), std::string::npos);
-    EXPECT_NE(
-        events.find("input box \"Chain\" not opened: input box \"First \\\"box\\\"\" is open"),
-        std::string::npos);
-    EXPECT_NE(events.find("answered \"no\": rejected, box stays open"), std::string::npos);
-    EXPECT_NE(events.find("answered \"yes\": accepted"), std::string::npos);
 
-    Key(ship, 0, OAPI_KEY_N);
-    EXPECT_FALSE(Answer("anything"));
-    EXPECT_EQ(host::InputBoxTitle(), "Second");
+    const std::vector<std::string> calls = {"key 20",
+                                            "box 1 answered no",
+                                            "key 49",
+                                            "chain answered go",
+                                            "box 2 answered no",
+                                            "box 2 answered yes"};
+    EXPECT_EQ(trail, calls);
+    std::vector<std::string> lines;
+    std::istringstream events(Transcript());
+    for (std::string line; std::getline(events, line);)
+        if (line.find("input box") != std::string::npos)
+            lines.push_back(line.substr(11));
+    const std::vector<std::string> expected = {
+        "input box \"First \\\"box\\\"\" opened",
+        "key 0x31 on display Ship 0: taken by input box \"First \\\"box\\\"\"",
+        "input box \"First \\\"box\\\"\" answered \"no\": rejected, box stays open",
+        "input box \"First \\\"box\\\"\" closed",
+        "input box \"Chain\" opened",
+        "input box \"Second\" opened",
+        "input box \"Chain\" answered \"go\": accepted",
+        "input box \"Second\" answered \"no\": rejected, box stays open",
+        "input box \"Second\" answered \"yes\": accepted",
+    };
+    EXPECT_EQ(lines, expected);
 }
 
 } // namespace
