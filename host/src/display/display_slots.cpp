@@ -14,6 +14,12 @@ namespace host {
 namespace {
 
 constexpr DWORD kMaxDisplaySide = 4096;
+// The simulator's default refresh interval, in seconds of simulation time.
+constexpr double kRefreshInterval = 0.5;
+// Step times are computed (START + n x STEP) and their differences round: in
+// doubles 0.6 - 0.1 is a hair under 0.5. A display this close to its
+// interval is due.
+constexpr double kRefreshSlack = 1e-9;
 // Labels and menu lines are copied at most this long.
 constexpr size_t kMaxButtonText = 64;
 
@@ -81,6 +87,23 @@ MFDHost *Reach(Vessel *v, int position, std::string *error) {
 
 std::string CopyText(const char *text) {
     return text ? std::string(text, strnlen(text, kMaxButtonText)) : std::string();
+}
+
+bool StillOpen(const MFDHost *d) {
+    for (const auto &open : OpenDisplays())
+        if (open.get() == d)
+            return true;
+    return false;
+}
+
+// A fresh context as the display framework hands it to Update: default
+// font 0 and pen 0 selected, the text colour of the display's main colour,
+// the stock white brush of any new context.
+void Draw(MFDHost &d, RecordingDC &dc) {
+    dc.font = DefaultFont(0);
+    dc.pen = DefaultPen(0);
+    dc.textColour = kDefaultTextColour;
+    d.display->Update(dc.Handle());
 }
 
 } // namespace
@@ -213,24 +236,36 @@ bool ListButtons(Vessel *v, int position, std::vector<ButtonInfo> *buttons, std:
     return true;
 }
 
-// A fresh context as the display framework hands it to Update: default
-// font 0 and pen 0 selected, the text colour of the display's main colour,
-// the stock white brush of any new context.
 bool DrawPage(Vessel *v, int position, Page *page, std::string *error) {
     MFDHost *d = Reach(v, position, error);
     if (!d)
         return false;
     RecordingDC dc;
-    dc.font = DefaultFont(0);
-    dc.pen = DefaultPen(0);
-    dc.textColour = kDefaultTextColour;
-    d->display->Update(dc.Handle());
+    Draw(*d, dc);
     page->vesselName = v->name;
     page->position = position;
     page->width = d->width;
     page->height = d->height;
     page->calls = std::move(dc.calls);
     return true;
+}
+
+void RefreshDisplays() {
+    CloseDisplaysOfDeadVessels();
+    const double now = World().simTime;
+    std::vector<MFDHost *> due;
+    for (const auto &d : OpenDisplays())
+        if (d->display && (d->drawDue || now - d->lastDrawn >= kRefreshInterval - kRefreshSlack))
+            due.push_back(d.get());
+    for (MFDHost *d : due) {
+        if (!StillOpen(d)) // closed while another display drew
+            continue;
+        // Cleared first: a request made while drawing asks for the next step.
+        d->drawDue = false;
+        d->lastDrawn = now;
+        RecordingDC scratch;
+        Draw(*d, scratch);
+    }
 }
 
 MFD *DisplayObject(Vessel *v, int position) {

@@ -76,6 +76,12 @@ bool SendButton(Vessel *v, int position, int button, int event, bool *consumed, 
 // pen 0, the stock white brush and the text colour kDefaultTextColour.
 bool DrawPage(Vessel *v, int position, Page *page, std::string *error);
 bool ListButtons(Vessel *v, int position, std::vector<ButtonInfo> *buttons, std::string *error);
+// The drawing the simulator does after a step: each open display is drawn
+// when it opened or asked (InvalidateDisplay) since the last step, else when
+// its last such drawing is 0.5 s of simulation time old. The drawing goes to
+// a scratch context that is then discarded, without a transcript line;
+// DrawPage's drawings do not count.
+void RefreshDisplays();
 // Closes every display and cancels an open input box: the end of a run.
 void CloseAllDisplays();
 // Closes the displays of a vessel that is about to be removed from the world.

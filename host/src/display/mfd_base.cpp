@@ -70,6 +70,7 @@ std::string MFDHost::Describe() const {
 
 void MFDHost::NoteRedrawRequest() {
     ++redrawRequests;
+    drawDue = true;
     host::Event("display %s: redraw requested", Describe().c_str());
 }
 

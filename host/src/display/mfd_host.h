@@ -19,6 +19,10 @@ public:
     MFD *display = nullptr;
     int redrawRequests = 0;
     int buttonRefreshes = 0;
+    // The run loop draws the display after the next step when this is set
+    // (it opened, or asked with InvalidateDisplay), else 0.5 s after lastDrawn.
+    bool drawDue = true;
+    double lastDrawn = 0.0; // simulation time of the run loop's last drawing
 
     // Makes the display this host's and gives it the character cell.
     void Attach(MFD *mfd);

@@ -121,6 +121,7 @@ void RunSteps(long long n) {
         world.AdvanceStep();
         LogBeacons();
         FlushDeletions();
+        RefreshDisplays();
         ReportModuleLogs();
     }
 }

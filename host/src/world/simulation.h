@@ -43,7 +43,7 @@ void BeginRun();
 // n host steps; each: opcPreStep(simTime, stepLength, 51544.5 + simTime / 86400)
 // with the time of the state before the step (oapiGetSimTime gives the same),
 // then AdvanceStep (the objects move, then the clock advances), beacon sizes
-// to the transcript, FlushDeletions.
+// to the transcript, FlushDeletions, RefreshDisplays.
 void RunSteps(long long n);
 // Removes the vessels marked for deletion, one at a time in request order, as
 // the simulator does at the end of a frame: a camera that followed the vessel

@@ -8,6 +8,7 @@
 namespace {
 
 std::vector<std::string> trail;
+std::vector<double> drawnAt; // the simulation time of each Update
 
 // Each callback notes its box (the user data) and the answer.
 bool AcceptOnlyYes(void *, char *text, void *usrdata) {
@@ -27,6 +28,7 @@ public:
     FakeDisplay(DWORD w, DWORD h, VESSEL *v) : MFD(w, h, v) { trail.push_back("construct"); }
     ~FakeDisplay() override { trail.push_back("destroy"); }
     void Update(HDC hDC) override {
+        drawnAt.push_back(oapiGetSimTime());
         Title(hDC, "Fake");
         SelectDefaultFont(hDC, 1);
         TextOutA(hDC, 5, 6, "\xB0", 1);
@@ -209,6 +211,26 @@ TEST_F(Framework, KeysGoToTheOpenBoxAndANewBoxReplacesTheOpenOne) {
         "input box \"Second\" answered \"yes\": accepted",
     };
     EXPECT_EQ(lines, expected);
+}
+
+// The steps draw a display on the step after it opened or asked, and else
+// every 0.5 s of simulation time, without a transcript line. From START 1.0
+// the drawings at 1.8 and 2.3 are 0.4999999999999998 s apart, computed.
+// A fresh drawing for PRINT PAGE does not count.
+TEST_F(Framework, TheStepsDrawADisplayWhenItAsksAndEveryHalfSecond) {
+    host::World().startTime = host::World().simTime = 1.0;
+    ASSERT_TRUE(Open(ship, 0));
+    drawnAt.clear();
+    TakeTranscript();
+    host::RunSteps(3);
+    Draw(ship, 0);
+    host::RunSteps(4);
+    EXPECT_EQ(TakeTranscript(), "");
+    host::DisplayObject(ship, 0)->InvalidateDisplay();
+    host::RunSteps(11);
+    const auto at = [](int steps) { return 1.0 + steps * 0.1; };
+    EXPECT_EQ(drawnAt, (std::vector<double>{at(1), at(3), at(6), at(8), at(13), at(18)}));
+    EXPECT_EQ(TakeTranscript(), "[   1.700] display Ship 0: redraw requested\n");
 }
 
 } // namespace
