@@ -20,6 +20,7 @@ struct Environment {
     double aperture = 20.0; // degrees
     std::string camera;     // empty: the first vessel
     SoundLibrary sound = SoundLibrary::Full;
+    bool reuse = false; // new vessels take the places of deleted ones
 };
 
 struct BodyEntry {

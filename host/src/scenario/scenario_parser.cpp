@@ -145,6 +145,8 @@ private:
             } else if (key == "CAMERA") {
                 env.camera = r.Name("camera target");
                 cameraLine_ = line->number;
+            } else if (key == "REUSE") {
+                env.reuse = Choice(r, "REUSE", {{"ON", 1}, {"OFF", 0}}) == 1;
             } else if (key == "SOUND") {
                 env.sound = static_cast<SoundLibrary>(
                     Choice(r, "SOUND",

@@ -42,6 +42,7 @@ void BuildWorld(const Scenario &s) {
     world.stepCount = 0;
     world.simTime = env.start;
     world.gravity = env.gravity;
+    world.reuseDeleted = env.reuse;
     world.SetCameraAperture(env.aperture * kRadiansPerDegree);
     for (const BodyEntry &body : s.bodies)
         world.AddBody(body.name, body.mass, body.size, body.pos, body.vel);

@@ -58,14 +58,24 @@ Body *WorldState::AddBody(const std::string &name, double mass, double size, VEC
 }
 
 Vessel *WorldState::AddVessel(const std::string &name, const std::string &className) {
-    auto vessel = std::make_unique<Vessel>();
-    Vessel *v = vessel.get();
+    Vessel *v = nullptr;
+    if (reuseDeleted && !reusable_.empty()) {
+        v = reusable_.back();
+        reusable_.pop_back();
+        auto it = std::find_if(graveyard_.begin(), graveyard_.end(),
+                               [v](const std::unique_ptr<SimObject> &o) { return o.get() == v; });
+        owned_.push_back(std::move(*it));
+        graveyard_.erase(it);
+        *v = Vessel();
+    } else {
+        owned_.push_back(std::make_unique<Vessel>());
+        v = static_cast<Vessel *>(owned_.back().get());
+        known_.insert(Handle(v));
+    }
     v->name = name;
     v->className = className;
     v->rot = IdentityMatrix();
-    known_.insert(Handle(v));
     v->iface = VESSEL(Handle(v)); // resolves the handle, so only once it is known
-    owned_.push_back(std::move(vessel));
     objects.push_back(v);
     Event("vessel %s created (%s)", name.c_str(), className.c_str());
     return v;
@@ -147,6 +157,7 @@ void WorldState::Remove(Vessel *v) {
                            [v](const std::unique_ptr<SimObject> &o) { return o.get() == v; });
     graveyard_.push_back(std::move(*it));
     owned_.erase(it);
+    reusable_.push_back(v);
     v->deletePending = false;
     Event("vessel %s deleted", v->name.c_str());
 }
@@ -229,6 +240,8 @@ void WorldState::Reset() {
     objects.clear();
     bodies.clear();
     pendingDeletes_.clear();
+    reusable_.clear();
+    reuseDeleted = false;
     startTime = 0.0;
     stepLength = 0.1;
     stepCount = 0;

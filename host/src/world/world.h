@@ -1,8 +1,10 @@
 // The simulated world of the headless host: bodies, vessels, clock, camera.
 // OBJHANDLE values given to modules are pointers to SimObject; objects are
-// never freed while the host runs (deleted ones move to a graveyard), so a
-// handle of a deleted object never comes back as the handle of a new one and
-// reading through it stays safe.
+// never freed while the host runs (deleted ones move to a graveyard), so
+// reading through a handle of a deleted object stays safe. Such a handle
+// never comes back as the handle of a new object, unless reuseDeleted asks
+// for the simulator's memory reuse: then a new vessel takes the place (the
+// handle and interface address) of the vessel deleted most recently.
 #ifndef HOST_WORLD_H
 #define HOST_WORLD_H
 
@@ -103,13 +105,16 @@ public:
     long long stepCount = 0;
     double simTime = 0.0; // startTime + stepCount * stepLength, computed
     bool gravity = false;
+    bool reuseDeleted = false; // new vessels take the places of deleted ones, last deleted first
 
     static constexpr double kDefaultAperture = 20.0 * 3.14159265358979323846 / 180.0; // rad
     OBJHANDLE cameraTarget = nullptr;
     double cameraAperture = kDefaultAperture; // rad
 
     Body *AddBody(const std::string &name, double mass, double size, VECTOR3 pos, VECTOR3 vel);
-    // Appends a vessel (empty mass 0, no tanks or ports) and logs its creation.
+    // Appends a vessel (empty mass 0, no tanks or ports) and logs its creation;
+    // with reuseDeleted, in the place of the vessel deleted most recently whose
+    // place is not taken yet, reset to a fresh state.
     Vessel *AddVessel(const std::string &name, const std::string &className);
     SimObject *FindByName(const std::string &name) const; // case-insensitive, first match
 
@@ -157,6 +162,7 @@ private:
     std::vector<std::unique_ptr<SimObject>> graveyard_;
     std::unordered_set<const void *> known_;
     std::deque<Vessel *> pendingDeletes_; // in request order
+    std::vector<Vessel *> reusable_;      // deleted vessels in the graveyard, last deleted last
 };
 
 WorldState &World();

@@ -46,6 +46,48 @@ TEST_F(WorldTest, HandlesOfDeletedVesselsStayReadableAndAreNeverReused) {
     EXPECT_EQ(oapiGetVesselInterface(gone)->GetHandle(), gone);
 }
 
+// With the simulator's memory reuse a new vessel takes the handle and the
+// interface of the vessel deleted most recently, reset to a fresh state; a
+// stale handle then reads the new vessel.
+TEST_F(WorldTest, WithReuseANewVesselTakesThePlaceOfTheLastDeletedOne) {
+    world().AddBody("Earth", 6e24, 6.4e6, Vec(0, 0, 0), Vec(0, 0, 0));
+    world().reuseDeleted = true;
+    Vessel *first = MakeVessel("First");
+    Vessel *second = MakeVessel("Second", Vec(5, 6, 7), 2);
+    Vessel *stays = MakeVessel("Stays", {}, 1);
+    second->tanks = {{100.0, 50.0}};
+    second->status = 1;
+    second->iface.SetVisibilityLimit(1.0);
+    ASSERT_TRUE(world().Dock(second, 1, stays, 0));
+    VESSEL *secondInterface = &second->iface;
+    ASSERT_TRUE(host::DeleteNow(first));
+    ASSERT_TRUE(host::DeleteNow(second));
+
+    VESSELSTATUS2 vs{};
+    vs.version = 2;
+    vs.rpos = Vec(0, 0, 9);
+    const OBJHANDLE made = oapiCreateVesselEx("Flash", "Hyperspace", &vs);
+    EXPECT_EQ(made, host::Handle(second));
+    VESSEL *madeInterface = oapiGetVesselInterface(made);
+    EXPECT_EQ(madeInterface, secondInterface);
+    EXPECT_STREQ(madeInterface->GetName(), "Flash");
+    EXPECT_EQ(madeInterface->GetHandle(), made);
+    EXPECT_EQ(madeInterface->GetPropellantCount(), 0u);
+    EXPECT_EQ(madeInterface->GetDockHandle(0), nullptr);
+    EXPECT_EQ(madeInterface->GetFlightStatus(), 0u);
+    EXPECT_EQ(oapiGetMass(made), 1.0);
+    ExpectVecNear(second->pos, Vec(0, 0, 9), 0);
+    EXPECT_EQ(std::make_pair(second->visLimit, second->spotLimit), std::make_pair(-1.0, -1.0));
+    EXPECT_FALSE(stays->Docked());
+    EXPECT_EQ(oapiGetObjectByIndex(2), made) << "listed as the newest vessel";
+
+    EXPECT_EQ(oapiCreateVesselEx("Next", "Probe", &vs), host::Handle(first));
+    const OBJHANDLE fresh = oapiCreateVesselEx("Fresh", "Probe", &vs);
+    EXPECT_NE(fresh, host::Handle(first));
+    EXPECT_NE(fresh, host::Handle(second));
+    EXPECT_EQ(oapiGetObjectCount(), 5u);
+}
+
 namespace {
 
 std::vector<std::string> order;
