@@ -300,4 +300,15 @@ OAPIFUNC double oapiCameraAperture();
 OAPIFUNC void oapiCameraSetAperture(double aperture);
 OAPIFUNC double oapiGetSimTime();
 
+// A module defines ORBITER_MODULE in exactly one of its sources, before it
+// includes the SDK, and so carries its build date. The genuine header also
+// calls a function of the SDK's static library here, which binds that library
+// and its DllMain to the module; this SDK has no such library, so nothing is
+// called.
+#ifdef ORBITER_MODULE
+DLLCLBK char *ModuleDate() {
+    return (char *)__DATE__;
+}
+#endif
+
 #endif

@@ -39,6 +39,14 @@ template <typename F> bool Resolve(void *library, const char *name, F *out, std:
     return *out != nullptr;
 }
 
+// A module built with ORBITER_MODULE tells its build date.
+void ReportModuleDate(void *library) {
+    auto date = reinterpret_cast<char *(*)()>(dlsym(library, "ModuleDate"));
+    const char *text = date ? date() : nullptr;
+    if (text)
+        Event("module date \"%s\"", text);
+}
+
 void LogBeacons() {
     for (SimObject *o : World().objects) {
         if (!o->isVessel)
@@ -87,6 +95,7 @@ bool LoadModule(const std::string &path, std::string *error) {
     entry.deleteVessel = reinterpret_cast<void (*)(OBJHANDLE)>(dlsym(library, "opcDeleteVessel"));
     moduleLibrary = library;
     module = entry;
+    ReportModuleDate(library);
     return true;
 }
 

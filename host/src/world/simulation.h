@@ -31,7 +31,8 @@ void UnloadSoundLibrary();
 
 // Loads the module's shared library; false (with the reason) when it cannot be
 // loaded or lacks opcPreStep, opcOpenRenderViewport or opcCloseRenderViewport.
-// opcDeleteVessel is used when the library has it.
+// opcDeleteVessel is used when the library has it; the date the library's
+// ModuleDate gives, if it has one, goes to the transcript: module date "DATE".
 bool LoadModule(const std::string &path, std::string *error);
 // Uses a module linked into the program: keeps the entry points and calls initModule.
 void AttachModule(const ModuleEntryPoints &entry);
