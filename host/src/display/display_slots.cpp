@@ -96,11 +96,12 @@ bool StillOpen(const MFDHost *d) {
     return false;
 }
 
-// A fresh context as the display framework hands it to Update: default
-// font 0 and pen 0 selected, the text colour of the display's main colour,
-// the stock white brush of any new context.
+// A fresh context as the simulator hands it to Update: default font 0, the
+// stock null brush and default pen 0 selected, the text colour the display's
+// main colour.
 void Draw(MFDHost &d, RecordingDC &dc) {
     dc.font = DefaultFont(0);
+    dc.brush = LookUpGdiObject(GetStockObject(NULL_BRUSH));
     dc.pen = DefaultPen(0);
     dc.textColour = kDefaultTextColour;
     d.display->Update(dc.Handle());

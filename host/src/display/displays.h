@@ -4,11 +4,11 @@
 // Opening sends the mode OAPI_MSG_MFD_OPENEDEX (wparam a pointer to an
 // MFDMODEOPENSPEC {w, h, the mode's registration record}), then, when that
 // makes no display, OAPI_MSG_MFD_OPENED (wparam MAKEWPARAM(w, h)); lparam is
-// the VESSEL* in both;
-// the display is then attached, given cw = W/35 and ch = H/28 and asked to
-// RecallStatus. Closing: StoreStatus, OAPI_MSG_MFD_CLOSED, delete. Displays of
-// a vessel that is no longer in the world are closed before anything else
-// is done with displays. Pens, fonts and colours: default_styles.h.
+// the VESSEL* in both. The display is then attached, given font 0's character
+// cell as cw and ch and asked to RecallStatus. Closing: StoreStatus,
+// OAPI_MSG_MFD_CLOSED, delete. Displays of a vessel that is no longer in the
+// world are closed before anything else is done with displays. Pens, fonts,
+// colours and the context Update gets: default_styles.h.
 //
 // Transcript lines:
 //   display mode "NAME" registered (id N) / unregistered
@@ -72,8 +72,8 @@ bool OpenDisplay(Vessel *v, int position, DWORD width, DWORD height, std::string
 bool CloseDisplay(Vessel *v, int position, std::string *error);
 bool SendKey(Vessel *v, int position, DWORD key, bool *consumed, std::string *error);
 bool SendButton(Vessel *v, int position, int button, int event, bool *consumed, std::string *error);
-// Draws afresh on a new recording context holding default font 0, default
-// pen 0, the stock white brush and the text colour kDefaultTextColour.
+// Draws afresh on a new recording context prepared as the simulator
+// prepares one for Update (default_styles.h).
 bool DrawPage(Vessel *v, int position, Page *page, std::string *error);
 bool ListButtons(Vessel *v, int position, std::vector<ButtonInfo> *buttons, std::string *error);
 // The drawing the simulator does after a step: each open display is drawn

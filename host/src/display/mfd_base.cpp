@@ -54,7 +54,7 @@ HFONT MFD::SelectDefaultFont(HDC hDC, DWORD i) const {
 void MFDHost::Attach(MFD *mfd) {
     display = mfd;
     mfd->host = this;
-    mfd->cw = host::CellWidth(width);
+    mfd->cw = host::CellWidth(height);
     mfd->ch = host::CellHeight(height);
 }
 

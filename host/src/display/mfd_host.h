@@ -24,7 +24,7 @@ public:
     bool drawDue = true;
     double lastDrawn = 0.0; // simulation time of the run loop's last drawing
 
-    // Makes the display this host's and gives it the character cell.
+    // Makes the display this host's and gives it font 0's character cell.
     void Attach(MFD *mfd);
     // Undoes Attach before the display object is deleted.
     void Detach();

@@ -29,11 +29,14 @@ public:
     ~FakeDisplay() override { trail.push_back("destroy"); }
     void Update(HDC hDC) override {
         drawnAt.push_back(oapiGetSimTime());
-        Title(hDC, "Fake");
-        SelectDefaultFont(hDC, 1);
-        TextOutA(hDC, 5, 6, "\xB0", 1);
-        SelectDefaultPen(hDC, 3);
+        // First with what the context holds, then with the display's own choices.
         Rectangle(hDC, 0, 0, 10, 10);
+        TextOutA(hDC, 5, 6, "\xB0", 1);
+        Title(hDC, "Fake");
+        SelectDefaultFont(hDC, 2);
+        SelectDefaultPen(hDC, 3);
+        TextOutA(hDC, 5, 20, "x", 1);
+        Rectangle(hDC, 2, 2, 8, 8);
     }
     bool ConsumeKeyBuffered(DWORD key) override {
         trail.push_back("key " + std::to_string(key));
@@ -106,7 +109,9 @@ protected:
 // Bad places and sizes are refused untried. The extended message first, with
 // the open record pointing to the mode's own record, the plain one with the
 // packed size when that makes no display; then attach and recall. Opening an
-// open place replaces its display. A page starts in font 0 and the main colour.
+// open place replaces its display. The character cell is font 0's: h = H * 9 / 200
+// pixels high and round(h * 1233 / 2384) wide. Update gets the null brush,
+// default pen 0, font 0 and the main colour.
 TEST_F(Framework, OpeningTriesTheExtendedMessageFirstThenAttachesAndRecalls) {
     std::string error;
     EXPECT_FALSE(host::OpenDisplay(ship, 12, 256, 256, &error));
@@ -117,22 +122,28 @@ TEST_F(Framework, OpeningTriesTheExtendedMessageFirstThenAttachesAndRecalls) {
     EXPECT_TRUE(trail.empty());
     ASSERT_TRUE(Open(ship, 3, 300, 400));
     std::vector<std::string> expected = {"msg 4 at 3 300x400 \"Fake\" key 33", "msg 1 at 3 300x400",
-                                         "construct", "recall cw=8 ch=14"};
+                                         "construct", "recall cw=9 ch=18"};
     EXPECT_EQ(trail, expected);
     EXPECT_NE(Transcript().find("display Ship 3 opened: mode \"Fake\" 300x400"), std::string::npos);
 
     extendedOpens = true;
     trail.clear();
     ASSERT_TRUE(Open(ship, 3));
-    expected = {"store",     "msg 2 at 3 0x0",  "destroy", "msg 4 at 3 256x256 \"Fake\" key 33",
-                "construct", "recall cw=7 ch=9"};
+    expected = {"store",     "msg 2 at 3 0x0",   "destroy", "msg 4 at 3 256x256 \"Fake\" key 33",
+                "construct", "recall cw=6 ch=11"};
     EXPECT_EQ(trail, expected);
 
     const host::Page page = Draw(ship, 3);
-    expected = {"page Ship 3 256x256", "text 7 1 font0 #00FF00 \"Fake\"",
-                "text 5 6 font1 #00FF00 \"\xC2\xB0\"", "rect 0 0 10 10 fill #FFFFFF", "end"};
+    expected = {"page Ship 3 256x256",
+                "rect 0 0 10 10 outline",
+                "text 5 6 font0 #00FF00 \"\xC2\xB0\"",
+                "text 6 1 font0 #00FF00 \"Fake\"",
+                "text 5 20 font2 #00FF00 \"x\"",
+                "rect 2 2 8 8 outline",
+                "end"};
     EXPECT_EQ(host::PageListing(page), expected);
-    EXPECT_EQ(page.calls[2].pen, RGB(255, 200, 0));
+    EXPECT_EQ(page.calls[0].pen, RGB(0, 255, 0));
+    EXPECT_EQ(page.calls[4].pen, RGB(128, 128, 0));
 }
 
 // Closing, the end of a run and the displays of a vessel that has gone:

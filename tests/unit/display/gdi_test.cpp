@@ -38,3 +38,40 @@ TEST(Gdi, CreatedBrushesAreCountedUntilDeleted) {
 }
 
 } // namespace
+
+namespace {
+
+// The simulator's six default pens: solid, width 0.
+TEST(DefaultStyles, PensAreTheSimulatorsSix) {
+    const COLORREF colours[] = {RGB(0, 255, 0),   RGB(0, 255, 0), RGB(0, 128, 0),
+                                RGB(128, 128, 0), RGB(64, 64, 0), RGB(128, 128, 128)};
+    for (DWORD i = 0; i < 6; ++i) {
+        LOGPEN pen{};
+        ASSERT_EQ(GetObjectA(host::DefaultPen(i), sizeof pen, &pen), int(sizeof pen));
+        EXPECT_EQ(pen.lopnStyle, UINT(PS_SOLID)) << i;
+        EXPECT_EQ(pen.lopnWidth.x, 0) << i;
+        EXPECT_EQ(pen.lopnColor, colours[i]) << i;
+    }
+    EXPECT_EQ(host::DefaultPen(6), nullptr);
+}
+
+// h = H * 9 / 200; fonts 0 and 3 h high, 1 and 2 (h * 3) / 4; the character
+// cell h high and round(h * 1233 / 2384) wide (DejaVu Sans Mono's advance).
+TEST(DefaultStyles, FontSizesAndTheCharacterCellFollowTheDisplayHeight) {
+    const struct {
+        DWORD height;
+        int cells[4];
+        DWORD cw;
+    } rows[] = {{22, {0, 0, 0, 0}, 0},
+                {256, {11, 8, 8, 11}, 6},
+                {420, {18, 13, 13, 18}, 9},
+                {4096, {184, 138, 138, 184}, 95}};
+    for (const auto &row : rows) {
+        for (int font = 0; font < 4; ++font)
+            EXPECT_EQ(host::FontCellHeight(row.height, font), row.cells[font]) << row.height;
+        EXPECT_EQ(host::CellHeight(row.height), DWORD(row.cells[0])) << row.height;
+        EXPECT_EQ(host::CellWidth(row.height), row.cw) << row.height;
+    }
+}
+
+} // namespace
