@@ -99,7 +99,7 @@ private:
                 block.lines.push_back(&lines[i]);
             }
             if (i == lines.size())
-                throw ScenarioError(block.line, word + " has no " + end);
+                throw ScenarioError(block.line, std::string(word).append(" has no ").append(end));
             if (name != "DESC")
                 LineReader(lines[i], 1).End();
             blocks.push_back(block);

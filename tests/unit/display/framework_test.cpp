@@ -10,14 +10,11 @@ namespace {
 std::vector<std::string> trail;
 std::vector<double> drawnAt; // the simulation time of each Update
 
-// Each callback notes its box (the user data) and the answer.
-bool AcceptOnlyYes(void *, char *text, void *usrdata) {
-    trail.push_back("box " + std::string(static_cast<char *>(usrdata)) + " answered " + text);
+bool AcceptOnlyYes(void *, char *text, void *) {
     return std::string(text) == "yes";
 }
 
-bool OpenAnotherBox(void *, char *text, void *) {
-    trail.push_back("chain answered " + std::string(text));
+bool OpenAnotherBox(void *, char *, void *) {
     oapiOpenInputBox(const_cast<char *>("Second"), AcceptOnlyYes, nullptr, 20,
                      const_cast<char *>("2"));
     return true;
@@ -39,7 +36,6 @@ public:
         Rectangle(hDC, 2, 2, 8, 8);
     }
     bool ConsumeKeyBuffered(DWORD key) override {
-        trail.push_back("key " + std::to_string(key));
         if (key == OAPI_KEY_T)
             oapiOpenInputBox(const_cast<char *>("First \"box\""), AcceptOnlyYes, nullptr, 20,
                              const_cast<char *>("1"));
@@ -179,9 +175,9 @@ TEST_F(Framework, ClosingStoresTellsTheModeThenDeletes) {
 // Keys go to the open box, not to the display; buttons still reach the
 // display. A box opened while another is open closes that one without its
 // callback; a box opened by the open box's own callback takes its place.
+// Each callback that runs leaves an "answered" line.
 TEST_F(Framework, KeysGoToTheOpenBoxAndANewBoxReplacesTheOpenOne) {
     ASSERT_TRUE(Open(ship, 0));
-    trail.clear();
     Key(ship, 0, OAPI_KEY_T);
     EXPECT_FALSE(Key(ship, 0, OAPI_KEY_N));
     EXPECT_EQ(host::InputBoxTitle(), "First \"box\"");
@@ -198,13 +194,6 @@ TEST_F(Framework, KeysGoToTheOpenBoxAndANewBoxReplacesTheOpenOne) {
     EXPECT_FALSE(host::AnswerInputBox("late", &error));
     EXPECT_EQ(error, "no input box is open");
 
-    const std::vector<std::string> calls = {"key 20",
-                                            "box 1 answered no",
-                                            "key 49",
-                                            "chain answered go",
-                                            "box 2 answered no",
-                                            "box 2 answered yes"};
-    EXPECT_EQ(trail, calls);
     std::vector<std::string> lines;
     std::istringstream events(Transcript());
     for (std::string line; std::getline(events, line);)

@@ -1,4 +1,5 @@
-// The host's GDI: selections, foreign handles, stock and created objects.
+// The host's GDI: selections, foreign handles, stock and created objects, and
+// the display's default pens.
 #include "display/default_styles.h"
 #include "display/gdi_objects.h"
 
@@ -37,10 +38,6 @@ TEST(Gdi, CreatedBrushesAreCountedUntilDeleted) {
     EXPECT_NE(GetStockObject(NULL_BRUSH), nullptr);
 }
 
-} // namespace
-
-namespace {
-
 // The simulator's six default pens: solid, width 0.
 TEST(DefaultStyles, PensAreTheSimulatorsSix) {
     const COLORREF colours[] = {RGB(0, 255, 0),   RGB(0, 255, 0), RGB(0, 128, 0),
@@ -53,25 +50,6 @@ TEST(DefaultStyles, PensAreTheSimulatorsSix) {
         EXPECT_EQ(pen.lopnColor, colours[i]) << i;
     }
     EXPECT_EQ(host::DefaultPen(6), nullptr);
-}
-
-// h = H * 9 / 200; fonts 0 and 3 h high, 1 and 2 (h * 3) / 4; the character
-// cell h high and round(h * 1233 / 2384) wide (DejaVu Sans Mono's advance).
-TEST(DefaultStyles, FontSizesAndTheCharacterCellFollowTheDisplayHeight) {
-    const struct {
-        DWORD height;
-        int cells[4];
-        DWORD cw;
-    } rows[] = {{22, {0, 0, 0, 0}, 0},
-                {256, {11, 8, 8, 11}, 6},
-                {420, {18, 13, 13, 18}, 9},
-                {4096, {184, 138, 138, 184}, 95}};
-    for (const auto &row : rows) {
-        for (int font = 0; font < 4; ++font)
-            EXPECT_EQ(host::FontCellHeight(row.height, font), row.cells[font]) << row.height;
-        EXPECT_EQ(host::CellHeight(row.height), DWORD(row.cells[0])) << row.height;
-        EXPECT_EQ(host::CellWidth(row.height), row.cw) << row.height;
-    }
 }
 
 } // namespace

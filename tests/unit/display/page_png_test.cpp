@@ -39,8 +39,9 @@ public:
     }
 
     uint32_t Pixel(int x, int y) const {
-        const unsigned char *row = cairo_image_surface_get_data(image_.get()) +
-                                   y * cairo_image_surface_get_stride(image_.get());
+        const unsigned char *row =
+            cairo_image_surface_get_data(image_.get()) +
+            static_cast<ptrdiff_t>(y) * cairo_image_surface_get_stride(image_.get());
         return reinterpret_cast<const uint32_t *>(row)[x] & 0xFFFFFF;
     }
 

@@ -122,6 +122,7 @@ TEST_F(JumpTest, AccelerationStillRampsAtExactlyThreePointSixSeconds) {
 // velocity change.
 TEST_F(JumpTest, ADriveFirstSteppedFourSecondsAfterEngageGoesStraightToHold) {
     std::vector<Vessel *> ships;
+    ships.reserve(40);
     for (int i = 0; i < 40; ++i)
         ships.push_back(MakeVessel("Ship" + std::to_string(i), Vec(i * 1e4, 0, 1e7)));
     for (Vessel *ship : ships)

@@ -65,7 +65,7 @@ TEST_F(Page, ValuesAreCentredInTheirColours) {
         {"1 of 3", "text 112 67 font0 #FFFFFF"},
         {"2nd jump with 1 cells", "text 63 234 font0 #FFFFFF"}};
     for (const auto &[text, call] : values)
-        EXPECT_EQ(Listed(page, text), call + " \"" + text + "\"");
+        EXPECT_EQ(Listed(page, text), std::string(call).append(" \"").append(text).append("\""));
 
     std::memset(DriveSettings.ClassName, 'A', 200); // cut to the text buffer
     DriveSettings.ClassName[200] = '\0';
