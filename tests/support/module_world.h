@@ -56,12 +56,6 @@ protected:
         return v;
     }
 
-    // Deletion taking effect at once rather than at the end of a step.
-    static void DeleteNow(Vessel *v) {
-        host::World().RequestDelete(v);
-        host::World().FlushDeletions();
-    }
-
     // Display commands as a flight gives them; the host refusing one fails the test.
     static bool Open(Vessel *v, int position, DWORD w = 256, DWORD h = 256) {
         std::string error;

@@ -57,12 +57,13 @@ typedef void *FILEHANDLE;
 #define OAPI_MSG_MFD_UPDATE 3
 #define OAPI_MSG_MFD_OPENEDEX 4
 
+// Mouse events on display buttons
 #define PANEL_MOUSE_LBDOWN 0x01
 #define PANEL_MOUSE_RBDOWN 0x02
-#define PANEL_MOUSE_LBPRESSED 0x04
-#define PANEL_MOUSE_RBPRESSED 0x08
-#define PANEL_MOUSE_LBUP 0x10
-#define PANEL_MOUSE_RBUP 0x20
+#define PANEL_MOUSE_LBUP 0x04
+#define PANEL_MOUSE_RBUP 0x08
+#define PANEL_MOUSE_LBPRESSED 0x10
+#define PANEL_MOUSE_RBPRESSED 0x20
 
 #define MAXMFD 12
 #define MFD_LEFT 0
@@ -196,6 +197,13 @@ typedef struct {
     OAPI_MSGTYPE (*msgproc)(UINT, UINT, WPARAM, LPARAM);
 } MFDMODESPECEX;
 
+// What OAPI_MSG_MFD_OPENEDEX points to: the display's size and the mode's
+// registration record.
+typedef struct {
+    DWORD w, h;
+    MFDMODESPECEX *spec;
+} MFDMODEOPENSPEC;
+
 #pragma pack(push, 1)
 typedef struct {
     const char *line1, *line2;
@@ -291,5 +299,16 @@ OAPIFUNC OBJHANDLE oapiCameraTarget();
 OAPIFUNC double oapiCameraAperture();
 OAPIFUNC void oapiCameraSetAperture(double aperture);
 OAPIFUNC double oapiGetSimTime();
+
+// A module defines ORBITER_MODULE in exactly one of its sources, before it
+// includes the SDK, and so carries its build date. The genuine header also
+// calls a function of the SDK's static library here, which binds that library
+// and its DllMain to the module; this SDK has no such library, so nothing is
+// called.
+#ifdef ORBITER_MODULE
+DLLCLBK char *ModuleDate() {
+    return (char *)__DATE__;
+}
+#endif
 
 #endif

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <vector>
 
 using host::World;
 
@@ -41,14 +42,13 @@ OBJHANDLE oapiGetObjectByName(char *name) {
     return o ? host::Handle(o) : nullptr;
 }
 
+// strncpy's contract, as the simulator copies: a name of n characters or more
+// fills the buffer without a terminating zero; a shorter one is padded with zeros.
 void oapiGetObjectName(OBJHANDLE hObj, char *name, int n) {
     if (!name || n <= 0)
         return;
     host::SimObject *o = World().FromHandle(hObj);
-    const std::string text = o ? o->name : std::string();
-    size_t len = std::min(text.size(), static_cast<size_t>(n - 1));
-    std::memcpy(name, text.data(), len);
-    name[len] = '\0';
+    std::strncpy(name, o ? o->name.c_str() : "", static_cast<size_t>(n));
 }
 
 double oapiGetMass(OBJHANDLE hObj) {
@@ -63,10 +63,14 @@ double oapiGetSize(OBJHANDLE hObj) {
     return o ? o->size : 0.0;
 }
 
+// The simulator counts its gravitating bodies heaviest first; bodies of equal
+// mass keep their scenario order.
 OBJHANDLE oapiGetGbodyByIndex(int index) {
-    const auto &bodies = World().bodies;
+    std::vector<host::Body *> bodies = World().bodies;
     if (index < 0 || index >= static_cast<int>(bodies.size()))
         return nullptr;
+    std::stable_sort(bodies.begin(), bodies.end(),
+                     [](const host::Body *a, const host::Body *b) { return a->mass > b->mass; });
     return host::Handle(bodies[index]);
 }
 

@@ -4,8 +4,6 @@
 #include "world/transcript.h"
 #include "world/world.h"
 
-#include <cmath>
-
 using host::World;
 
 namespace {
@@ -96,12 +94,11 @@ double VESSEL::GetPropellantMass(PROPELLANT_HANDLE ph) const {
     return i < 0 ? 0.0 : vessel->tanks[i].mass;
 }
 
+// Stored as given, as the simulator does: keeping it within the tank is the caller's job.
 void VESSEL::SetPropellantMass(PROPELLANT_HANDLE ph, double mass) const {
     int i = vessel ? IndexIn(vessel->tanks, ph) : -1;
-    if (i < 0 || std::isnan(mass))
-        return;
-    host::Tank &tank = vessel->tanks[i];
-    tank.mass = mass < 0.0 ? 0.0 : (mass > tank.capacity ? tank.capacity : mass);
+    if (i >= 0)
+        vessel->tanks[i].mass = mass;
 }
 
 DOCKHANDLE VESSEL::GetDockHandle(UINT n) const {
@@ -128,7 +125,7 @@ void VESSEL::SetVisibilityLimit(double vislimit, double spotlimit) const {
     if (!vessel)
         return;
     vessel->visLimit = vislimit;
-    vessel->spotLimit = spotlimit;
+    vessel->spotLimit = spotlimit < 0.0 ? vislimit : spotlimit;
 }
 
 void VESSEL::GetCameraOffset(VECTOR3 &co) const {

@@ -42,10 +42,14 @@ bool ApplyStatus(Vessel &v, const VESSELSTATUS2 &vs) {
         originPos = ref->pos;
         originVel = ref->vel;
     }
-    v.pos = Add(originPos, vs.rpos);
-    v.vel = Add(originVel, vs.rvel);
-    v.rot = RotationFromEuler(vs.arot);
+    // The simulator sets a landed vessel down by the surface fields; with no
+    // surfaces here it stays where it is.
     v.status = vs.status == 1 ? 1 : 0;
+    if (v.status == 0) {
+        v.pos = Add(originPos, vs.rpos);
+        v.vel = Add(originVel, vs.rvel);
+    }
+    v.rot = RotationFromEuler(vs.arot);
     return true;
 }
 

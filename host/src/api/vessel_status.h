@@ -16,8 +16,10 @@ Body *StrongestPull(const Vessel &v);
 void ReadStatus(const Vessel &v, VESSELSTATUS2 *vs);
 
 // Applies rbody, rpos, rvel, arot and status of a version-2 record; nothing
-// else of the vessel changes. A null rbody means the global frame; an rbody
-// the host never handed out makes the call do nothing (false).
+// else of the vessel changes. A landed record (status 1) keeps the vessel's
+// position and velocity: the host has no surfaces to set it down on. A null
+// rbody means the global frame; an rbody the host never handed out makes the
+// call do nothing (false).
 bool ApplyStatus(Vessel &v, const VESSELSTATUS2 &vs);
 
 } // namespace host

@@ -1,5 +1,9 @@
 #include "display/default_styles.h"
 
+#include "display/font_metrics.h"
+
+#include <cmath>
+
 namespace host {
 namespace {
 
@@ -31,8 +35,8 @@ template <size_t N> GdiObject *Registered(GdiObject (&objects)[N], bool &done) {
 
 GdiObject *DefaultPen(DWORD i) {
     static GdiObject pens[kDefaultPenCount] = {
-        MakePen(RGB(0, 255, 0)),   MakePen(RGB(0, 160, 0)),   MakePen(RGB(120, 200, 255)),
-        MakePen(RGB(255, 200, 0)), MakePen(RGB(255, 64, 64)), MakePen(RGB(255, 255, 255)),
+        MakePen(RGB(0, 255, 0)),   MakePen(RGB(0, 255, 0)), MakePen(RGB(0, 128, 0)),
+        MakePen(RGB(128, 128, 0)), MakePen(RGB(64, 64, 0)), MakePen(RGB(128, 128, 128)),
     };
     static bool registered = false;
     if (i >= static_cast<DWORD>(kDefaultPenCount))
@@ -51,10 +55,10 @@ GdiObject *DefaultFont(DWORD i) {
 
 const FontStyle &DefaultFontStyle(int i) {
     static const FontStyle styles[kDefaultFontCount] = {
-        {"DejaVu Sans Mono", true, 1.0},
-        {"DejaVu Sans", false, 0.8},
-        {"DejaVu Sans", false, 0.65},
-        {"DejaVu Sans Mono", true, 1.5},
+        {"DejaVu Sans Mono", false, 1, 1},
+        {"DejaVu Sans", false, 3, 4},
+        {"DejaVu Sans", true, 3, 4},
+        {"DejaVu Sans", false, 1, 1},
     };
     if (i < 0)
         i = 0;
@@ -63,12 +67,22 @@ const FontStyle &DefaultFontStyle(int i) {
     return styles[i];
 }
 
-// 35 columns and 28 lines of font 0 fill a display.
-DWORD CellWidth(DWORD w) {
-    return w / 35;
+int FontCellHeight(DWORD displayHeight, int font) {
+    const FontStyle &style = DefaultFontStyle(font);
+    return static_cast<int>(CellHeight(displayHeight)) * style.numerator / style.denominator;
 }
-DWORD CellHeight(DWORD h) {
-    return h / 28;
+
+DWORD CellWidth(DWORD displayHeight) {
+    const FontStyle &style = DefaultFontStyle(0);
+    const FaceMetrics &face = MeasureFace(style.family, style.heavy);
+    if (face.cellPerEm <= 0.0)
+        return 0;
+    return static_cast<DWORD>(
+        std::lround(CellHeight(displayHeight) * face.advancePerEm / face.cellPerEm));
+}
+
+DWORD CellHeight(DWORD displayHeight) {
+    return displayHeight * 9 / 200;
 }
 
 } // namespace host

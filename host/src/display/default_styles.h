@@ -1,17 +1,24 @@
-// The host's own look of a display: its six default pens, four default fonts
-// and the text colour a page starts with.
+// A display's pens, fonts and text colour, as the simulator prepares them.
 //
-//   pen 0  RGB(0,255,0)     bright green, the display's main colour
-//   pen 1  RGB(0,160,0)     dim green
-//   pen 2  RGB(120,200,255) light blue
-//   pen 3  RGB(255,200,0)   amber
-//   pen 4  RGB(255,64,64)   red
-//   pen 5  RGB(255,255,255) white
-//   font 0 "DejaVu Sans Mono", fixed pitch: one character advances cw = W/35 pixels
-//   font 1 "DejaVu Sans", proportional, 0.8 of font 0's size
-//   font 2 "DejaVu Sans", proportional, 0.65 of font 0's size
-//   font 3 "DejaVu Sans Mono", fixed pitch, 1.5 of font 0's size
-//   text colour at the start of a page: RGB(0,255,0)
+//   pen 0  RGB(0,255,0)      pen 3  RGB(128,128,0)
+//   pen 1  RGB(0,255,0)      pen 4  RGB(64,64,0)
+//   pen 2  RGB(0,128,0)      pen 5  RGB(128,128,128)
+// all solid, width 0. The fonts are made from h = H * 9 / 200 (whole pixels)
+// for a display H pixels high; their sizes are cell heights (ascent plus
+// descent), as GDI takes a positive font height:
+//   font 0 "DejaVu Sans Mono", fixed pitch, cell height h
+//   font 1 "DejaVu Sans", proportional, (h * 3) / 4
+//   font 2 "DejaVu Sans", proportional, (h * 3) / 4, heavy (drawn bold)
+//   font 3 "DejaVu Sans", proportional, h
+// MFD::cw and MFD::ch are font 0's character cell: ch = h; cw is the advance
+// of its characters at the em size that makes the cell h pixels high,
+// h * advance / (ascent + descent), rounded to whole pixels. The face's
+// metrics are read from the installed font (DejaVu Sans Mono: ascent 1901,
+// descent 483, advance 1233 units), so cw = round(h * 1233 / 2384): 6 for a
+// display 256 pixels high (h = 11), 9 for 400 to 422 (h = 18).
+// Before each Update a page holds font 0, pen 0, the stock null brush and
+// the text colour RGB(0,255,0); text is drawn without a background box
+// (the background mode TRANSPARENT).
 #ifndef HOST_DEFAULT_STYLES_H
 #define HOST_DEFAULT_STYLES_H
 
@@ -25,8 +32,8 @@ constexpr COLORREF kDefaultTextColour = RGB(0, 255, 0);
 
 struct FontStyle {
     const char *family;
-    bool fixedPitch;
-    double scale; // size relative to font 0
+    bool heavy;
+    int numerator, denominator; // cell height (h * numerator) / denominator
 };
 
 // Null when i is out of range.
@@ -34,9 +41,12 @@ GdiObject *DefaultPen(DWORD i);
 GdiObject *DefaultFont(DWORD i);
 const FontStyle &DefaultFontStyle(int i); // i clamped to 0..3
 
-// The host's character cell of font 0 for a display of w x h pixels.
-DWORD CellWidth(DWORD w);
-DWORD CellHeight(DWORD h);
+// The cell height of default font i (clamped to 0..3) on a display
+// displayHeight pixels high.
+int FontCellHeight(DWORD displayHeight, int font);
+// Font 0's character cell on a display displayHeight pixels high.
+DWORD CellWidth(DWORD displayHeight);
+DWORD CellHeight(DWORD displayHeight);
 
 } // namespace host
 

@@ -14,6 +14,12 @@ namespace host {
 namespace {
 
 constexpr DWORD kMaxDisplaySide = 4096;
+// The simulator's default refresh interval, in seconds of simulation time.
+constexpr double kRefreshInterval = 0.5;
+// Step times are computed (START + n x STEP) and their differences round: in
+// doubles 0.6 - 0.1 is a hair under 0.5. A display this close to its
+// interval is due.
+constexpr double kRefreshSlack = 1e-9;
 // Labels and menu lines are copied at most this long.
 constexpr size_t kMaxButtonText = 64;
 
@@ -83,6 +89,24 @@ std::string CopyText(const char *text) {
     return text ? std::string(text, strnlen(text, kMaxButtonText)) : std::string();
 }
 
+bool StillOpen(const MFDHost *d) {
+    for (const auto &open : OpenDisplays())
+        if (open.get() == d)
+            return true;
+    return false;
+}
+
+// A fresh context as the simulator hands it to Update: default font 0, the
+// stock null brush and default pen 0 selected, the text colour the display's
+// main colour.
+void Draw(MFDHost &d, RecordingDC &dc) {
+    dc.font = DefaultFont(0);
+    dc.brush = LookUpGdiObject(GetStockObject(NULL_BRUSH));
+    dc.pen = DefaultPen(0);
+    dc.textColour = kDefaultTextColour;
+    d.display->Update(dc.Handle());
+}
+
 } // namespace
 
 bool OpenDisplay(Vessel *v, int position, DWORD width, DWORD height, std::string *error) {
@@ -94,7 +118,7 @@ bool OpenDisplay(Vessel *v, int position, DWORD width, DWORD height, std::string
     if (width < 1 || height < 1 || width > kMaxDisplaySide || height > kMaxDisplaySide)
         return Fail(error, "display size must be 1 to " + std::to_string(kMaxDisplaySide) +
                                " pixels a side");
-    const RegisteredMode *mode = FirstMode();
+    RegisteredMode *mode = FirstMode();
     if (!mode)
         return Fail(error, "no display mode is registered");
     // Selecting a mode replaces whatever the display showed.
@@ -107,16 +131,17 @@ bool OpenDisplay(Vessel *v, int position, DWORD width, DWORD height, std::string
     d->width = width;
     d->height = height;
     d->modeName = mode->name;
-    d->msgproc = mode->msgproc;
+    d->msgproc = mode->spec.msgproc;
 
-    // The host knows no extended open record; it offers the same values in
-    // the extended message first and falls back to the plain one.
+    // The extended message first, with the open record; the plain one, with
+    // the size packed, when that makes no display.
     UINT pos = static_cast<UINT>(position);
-    WPARAM size = MAKEWPARAM(width, height);
     LPARAM vessel = reinterpret_cast<LPARAM>(&v->iface);
-    OAPI_MSGTYPE made = d->msgproc(OAPI_MSG_MFD_OPENEDEX, pos, size, vessel);
+    MFDMODEOPENSPEC openSpec{width, height, &mode->spec};
+    OAPI_MSGTYPE made =
+        d->msgproc(OAPI_MSG_MFD_OPENEDEX, pos, reinterpret_cast<WPARAM>(&openSpec), vessel);
     if (!made)
-        made = d->msgproc(OAPI_MSG_MFD_OPENED, pos, size, vessel);
+        made = d->msgproc(OAPI_MSG_MFD_OPENED, pos, MAKEWPARAM(width, height), vessel);
     if (!made) {
         Event("display %s: mode \"%s\" made no display", d->Describe().c_str(),
               d->modeName.c_str());
@@ -161,6 +186,14 @@ bool SendKey(Vessel *v, int position, DWORD key, bool *consumed, std::string *er
     if (!d)
         return false;
     std::string name = d->Describe();
+    // Typing goes to the open input box; the displays hear nothing of it.
+    if (InputBoxOpen()) {
+        Event("key 0x%02X on display %s: taken by input box %s", static_cast<unsigned>(key),
+              name.c_str(), QuoteText(InputBoxTitle()).c_str());
+        if (consumed)
+            *consumed = false;
+        return true;
+    }
     Event("key 0x%02X on display %s", static_cast<unsigned>(key), name.c_str());
     bool used = d->display->ConsumeKeyBuffered(key);
     Event("key 0x%02X on display %s: %s", static_cast<unsigned>(key), name.c_str(),
@@ -204,24 +237,36 @@ bool ListButtons(Vessel *v, int position, std::vector<ButtonInfo> *buttons, std:
     return true;
 }
 
-// A fresh context as the display framework hands it to Update: default
-// font 0 and pen 0 selected, the text colour of the display's main colour,
-// the stock white brush of any new context.
 bool DrawPage(Vessel *v, int position, Page *page, std::string *error) {
     MFDHost *d = Reach(v, position, error);
     if (!d)
         return false;
     RecordingDC dc;
-    dc.font = DefaultFont(0);
-    dc.pen = DefaultPen(0);
-    dc.textColour = kDefaultTextColour;
-    d->display->Update(dc.Handle());
+    Draw(*d, dc);
     page->vesselName = v->name;
     page->position = position;
     page->width = d->width;
     page->height = d->height;
     page->calls = std::move(dc.calls);
     return true;
+}
+
+void RefreshDisplays() {
+    CloseDisplaysOfDeadVessels();
+    const double now = World().simTime;
+    std::vector<MFDHost *> due;
+    for (const auto &d : OpenDisplays())
+        if (d->display && (d->drawDue || now - d->lastDrawn >= kRefreshInterval - kRefreshSlack))
+            due.push_back(d.get());
+    for (MFDHost *d : due) {
+        if (!StillOpen(d)) // closed while another display drew
+            continue;
+        // Cleared first: a request made while drawing asks for the next step.
+        d->drawDue = false;
+        d->lastDrawn = now;
+        RecordingDC scratch;
+        Draw(*d, scratch);
+    }
 }
 
 MFD *DisplayObject(Vessel *v, int position) {

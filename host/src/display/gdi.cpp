@@ -120,7 +120,7 @@ int WINAPI GetObjectA(HANDLE h, int c, LPVOID pv) {
         return 0;
     LOGPEN pen;
     pen.lopnStyle = o->penStyle;
-    pen.lopnWidth.x = 1;
+    pen.lopnWidth.x = 0; // every pen here is a thin one, drawn one pixel wide
     pen.lopnWidth.y = 0;
     pen.lopnColor = o->colour;
     std::memcpy(pv, &pen, sizeof pen);

@@ -18,8 +18,8 @@ struct InputBox {
     std::string title;
     bool (*callback)(void *, char *, void *) = nullptr;
     void *userData = nullptr;
-    unsigned serial = 0;    // tells a box apart from one opened by its own callback
-    bool answering = false; // its callback runs: a new box may take its place
+    unsigned serial = 0;    // tells a box apart from one that took its place
+    bool answering = false; // its callback runs: a box it opens takes its place unannounced
 };
 
 InputBox &Box() {
@@ -88,21 +88,19 @@ void CancelOpenInputBoxAtRunEnd() {
 } // namespace host
 
 // The initial text and visible width only shape the simulator's dialog,
-// which this host does not show.
+// which this host does not show. There is one box: a new one closes the open
+// one without calling its callback.
 void oapiOpenInputBox(char *title, bool (*Clbk)(void *, char *, void *), char *, int,
                       void *usrdata) {
     host::InputBox &box = host::Box();
     std::string t;
     std::string name = title ? title : "";
-    if (box.open && !box.answering) {
-        host::Event("input box %s not opened: input box %s is open", host::Quoted(name, &t),
-                    host::QuoteText(box.title).c_str());
-        return;
-    }
     if (!Clbk) {
         host::Event("input box %s not opened: no callback", host::Quoted(name, &t));
         return;
     }
+    if (box.open && !box.answering)
+        host::Event("input box %s closed", host::QuoteText(box.title).c_str());
     box.open = true;
     box.title = name;
     box.callback = Clbk;

@@ -54,7 +54,7 @@ HFONT MFD::SelectDefaultFont(HDC hDC, DWORD i) const {
 void MFDHost::Attach(MFD *mfd) {
     display = mfd;
     mfd->host = this;
-    mfd->cw = host::CellWidth(width);
+    mfd->cw = host::CellWidth(height);
     mfd->ch = host::CellHeight(height);
 }
 
@@ -70,6 +70,7 @@ std::string MFDHost::Describe() const {
 
 void MFDHost::NoteRedrawRequest() {
     ++redrawRequests;
+    drawDue = true;
     host::Event("display %s: redraw requested", Describe().c_str());
 }
 

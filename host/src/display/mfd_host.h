@@ -19,8 +19,12 @@ public:
     MFD *display = nullptr;
     int redrawRequests = 0;
     int buttonRefreshes = 0;
+    // The run loop draws the display after the next step when this is set
+    // (it opened, or asked with InvalidateDisplay), else 0.5 s after lastDrawn.
+    bool drawDue = true;
+    double lastDrawn = 0.0; // simulation time of the run loop's last drawing
 
-    // Makes the display this host's and gives it the character cell.
+    // Makes the display this host's and gives it font 0's character cell.
     void Attach(MFD *mfd);
     // Undoes Attach before the display object is deleted.
     void Detach();

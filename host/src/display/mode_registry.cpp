@@ -3,7 +3,7 @@
 #include "platform/text_case.h"
 #include "world/transcript.h"
 
-#include <vector>
+#include <list>
 
 namespace host {
 namespace {
@@ -11,8 +11,9 @@ namespace {
 // Mode ids start past the simulator's own built-in modes.
 constexpr int kFirstModeId = 100;
 
-std::vector<RegisteredMode> &Modes() {
-    static std::vector<RegisteredMode> modes;
+// A list, so that a mode's record keeps its address while others come and go.
+std::list<RegisteredMode> &Modes() {
+    static std::list<RegisteredMode> modes;
     return modes;
 }
 
@@ -25,13 +26,10 @@ int Register(const char *name, DWORD key, void *context,
              OAPI_MSGTYPE (*msgproc)(UINT, UINT, WPARAM, LPARAM)) {
     if (!name || !msgproc)
         return 0;
-    RegisteredMode mode;
+    RegisteredMode &mode = Modes().emplace_back();
     mode.id = NextId();
     mode.name = name;
-    mode.key = key;
-    mode.context = context;
-    mode.msgproc = msgproc;
-    Modes().push_back(mode);
+    mode.spec = MFDMODESPECEX{&mode.name[0], key, context, msgproc};
     Event("display mode \"%s\" registered (id %d)", name, mode.id);
     return mode.id;
 }
@@ -45,7 +43,7 @@ const RegisteredMode *FindModeByName(const std::string &name) {
     return nullptr;
 }
 
-const RegisteredMode *FirstMode() {
+RegisteredMode *FirstMode() {
     return Modes().empty() ? nullptr : &Modes().front();
 }
 
@@ -60,7 +58,7 @@ int oapiRegisterMFDMode(MFDMODESPECEX &spec) {
 }
 
 bool oapiUnregisterMFDMode(int mode) {
-    std::vector<host::RegisteredMode> &modes = host::Modes();
+    std::list<host::RegisteredMode> &modes = host::Modes();
     for (auto it = modes.begin(); it != modes.end(); ++it) {
         if (it->id == mode) {
             host::Event("display mode \"%s\" unregistered", it->name.c_str());

@@ -11,15 +11,16 @@ namespace host {
 struct RegisteredMode {
     int id = 0;
     std::string name;
-    DWORD key = 0;
-    void *context = nullptr;
-    OAPI_MSGTYPE (*msgproc)(UINT, UINT, WPARAM, LPARAM) = nullptr;
+    // The registration record as the simulator keeps it (its name points into
+    // `name`); OAPI_MSG_MFD_OPENEDEX hands the mode a pointer to it. A mode
+    // stays at one address while it is registered.
+    MFDMODESPECEX spec{};
 };
 
 // Null when no mode of that name (case-insensitive) is registered.
 const RegisteredMode *FindModeByName(const std::string &name);
 // The first registered mode, or null; the display opens it when no name is given.
-const RegisteredMode *FirstMode();
+RegisteredMode *FirstMode();
 
 } // namespace host
 

@@ -1,14 +1,14 @@
-// Pictures of recorded pages: black surface, the host's fonts, the colours
-// drawn, and rectangles as GDI fills them.
+// Pictures of recorded pages: black surface, the display's fonts at the
+// sizes the simulator makes them, the colours drawn, and rectangles as GDI
+// fills them.
 #include "display/default_styles.h"
 #include "display/displays.h"
+#include "display/font_metrics.h"
 #include "display/page_listing.h"
 
 #include <cairo.h>
-#include <fontconfig/fontconfig.h>
 
 #include <algorithm>
-#include <cstdlib>
 
 namespace host {
 namespace {
@@ -43,58 +43,21 @@ void DrawRectangle(cairo_t *cr, const DrawCall &call) {
     }
 }
 
-// Font 0 is sized so that one character advances exactly the host's cell
-// width. Its height is held to what fits the cell height (capitals and
-// descenders within one line); on a display wider than 35:28 the glyphs are
-// squat rather than overlapping the next line.
-struct FontScale {
-    double x, y;
-};
-
-FontScale FontZeroScale(cairo_t *cr, const Page &page) {
-    const FontStyle &style = DefaultFontStyle(0);
-    cairo_select_font_face(cr, style.family, CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_NORMAL);
-    cairo_set_font_size(cr, 100.0);
-    cairo_text_extents_t digit, capital;
-    cairo_text_extents(cr, "0", &digit);
-    cairo_text_extents(cr, "H", &capital);
-    cairo_font_extents_t font;
-    cairo_font_extents(cr, &font);
-    double cell = std::max<DWORD>(CellWidth(page.width), 1);
-    double x = digit.x_advance > 0 ? cell * 100.0 / digit.x_advance : cell;
-    double capitalAndDescent = (-capital.y_bearing + font.descent) / 100.0;
-    double line = std::max<DWORD>(CellHeight(page.height), 1);
-    double y = capitalAndDescent > 0 ? std::min(x, line / capitalAndDescent) : x;
-    return {x, y};
-}
-
-void DrawText(cairo_t *cr, const DrawCall &call, FontScale zero) {
+// Each text in its default font at the cell height the simulator gives that
+// font on this display; TextOut places the top of the character cell at y,
+// and draws no background box (TRANSPARENT).
+void DrawText(cairo_t *cr, const DrawCall &call, DWORD displayHeight) {
     const FontStyle &style = DefaultFontStyle(call.font);
-    cairo_select_font_face(cr, style.family, CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_NORMAL);
-    cairo_matrix_t size;
-    cairo_matrix_init_scale(&size, zero.x * style.scale, zero.y * style.scale);
-    cairo_set_font_matrix(cr, &size);
-    cairo_font_extents_t font;
-    cairo_font_extents(cr, &font);
+    const FaceMetrics &face = MeasureFace(style.family, style.heavy);
+    const int cell = FontCellHeight(displayHeight, call.font);
+    if (cell < 1 || face.cellPerEm <= 0.0)
+        return;
+    const double em = cell / face.cellPerEm;
+    SelectFace(cr, style.family, style.heavy);
+    cairo_set_font_size(cr, em);
     SetColour(cr, call.colour);
-    // TextOut places the top of the character cell at y.
-    cairo_move_to(cr, call.x, call.y + font.ascent);
+    cairo_move_to(cr, call.x, call.y + em * face.ascentPerEm);
     cairo_show_text(cr, Cp1252ToUtf8(call.text).c_str());
-}
-
-// Cairo and the font configuration it loads keep their data for the life of
-// the process; hand it back at exit so that leak checkers see a clean end.
-void ReleaseFontCaches() {
-    cairo_debug_reset_static_data();
-    FcFini();
-}
-
-void ReleaseFontCachesAtExit() {
-    static bool registered = false;
-    if (!registered) {
-        std::atexit(ReleaseFontCaches);
-        registered = true;
-    }
 }
 
 } // namespace
@@ -116,14 +79,13 @@ bool WritePagePng(const Page &page, const std::string &path, std::string *error)
 
     cairo_set_source_rgb(cr, 0, 0, 0);
     cairo_paint(cr);
-    const FontScale fontZero = FontZeroScale(cr, page);
     for (const DrawCall &call : page.calls) {
         if (call.kind == DrawCall::Rect) {
             cairo_set_antialias(cr, CAIRO_ANTIALIAS_NONE);
             DrawRectangle(cr, call);
         } else {
             cairo_set_antialias(cr, CAIRO_ANTIALIAS_DEFAULT);
-            DrawText(cr, call, fontZero);
+            DrawText(cr, call, page.height);
         }
     }
     cairo_surface_flush(surface);

@@ -157,9 +157,7 @@ Failure Delete(const Command &c) {
     Vessel *v = Need(c.name, &failure);
     if (!v)
         return failure;
-    host::CloseDisplaysOf(v);
-    host::World().RequestDelete(v);
-    host::World().FlushDeletions();
+    host::DeleteNow(v);
     return Failure();
 }
 

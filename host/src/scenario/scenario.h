@@ -20,6 +20,7 @@ struct Environment {
     double aperture = 20.0; // degrees
     std::string camera;     // empty: the first vessel
     SoundLibrary sound = SoundLibrary::Full;
+    bool reuse = false; // new vessels take the places of deleted ones
 };
 
 struct BodyEntry {
@@ -55,6 +56,7 @@ struct ShipEntry {
     int ports = 0;
     std::vector<DockEntry> docks; // each connection once
     VECTOR3 cameraOffset{};
+    bool landed = false;
 };
 
 enum class Op {

@@ -99,7 +99,7 @@ private:
                 block.lines.push_back(&lines[i]);
             }
             if (i == lines.size())
-                throw ScenarioError(block.line, word + " has no " + end);
+                throw ScenarioError(block.line, std::string(word).append(" has no ").append(end));
             if (name != "DESC")
                 LineReader(lines[i], 1).End();
             blocks.push_back(block);
@@ -145,6 +145,8 @@ private:
             } else if (key == "CAMERA") {
                 env.camera = r.Name("camera target");
                 cameraLine_ = line->number;
+            } else if (key == "REUSE") {
+                env.reuse = Choice(r, "REUSE", {{"ON", 1}, {"OFF", 0}}) == 1;
             } else if (key == "SOUND") {
                 env.sound = static_cast<SoundLibrary>(
                     Choice(r, "SOUND",
@@ -281,6 +283,8 @@ private:
             ship.docks.push_back(dock);
         } else if (key == "CAMOFS") {
             ship.cameraOffset = r.Vector("camera offset");
+        } else if (key == "LANDED") {
+            ship.landed = true;
         } else {
             r.Fail("unknown vessel keyword '" + key + "'");
         }

@@ -20,6 +20,7 @@ void AddShip(const ShipEntry &ship, const host::Body &reference) {
         v->tanks.push_back(host::Tank{tank.capacity, tank.mass});
     v->ports.resize(ship.ports);
     v->cameraOffset = ship.cameraOffset;
+    v->status = ship.landed ? 1 : 0;
 }
 
 void DockShips(const Scenario &s) {
@@ -41,6 +42,7 @@ void BuildWorld(const Scenario &s) {
     world.stepCount = 0;
     world.simTime = env.start;
     world.gravity = env.gravity;
+    world.reuseDeleted = env.reuse;
     world.SetCameraAperture(env.aperture * kRadiansPerDegree);
     for (const BodyEntry &body : s.bodies)
         world.AddBody(body.name, body.mass, body.size, body.pos, body.vel);

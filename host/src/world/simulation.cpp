@@ -39,6 +39,14 @@ template <typename F> bool Resolve(void *library, const char *name, F *out, std:
     return *out != nullptr;
 }
 
+// A module built with ORBITER_MODULE tells its build date.
+void ReportModuleDate(void *library) {
+    auto date = reinterpret_cast<char *(*)()>(dlsym(library, "ModuleDate"));
+    const char *text = date ? date() : nullptr;
+    if (text)
+        Event("module date \"%s\"", text);
+}
+
 void LogBeacons() {
     for (SimObject *o : World().objects) {
         if (!o->isVessel)
@@ -46,13 +54,6 @@ void LogBeacons() {
         for (const BEACONLIGHTSPEC *b : static_cast<Vessel *>(o)->beacons)
             Event("beacon %s size %g", o->name.c_str(), b->size);
     }
-}
-
-// A vessel's displays are switched off before the vessel goes, as the simulator does.
-void CloseDisplaysOfDeleted() {
-    for (SimObject *o : World().objects)
-        if (o->isVessel && static_cast<Vessel *>(o)->deletePending)
-            CloseDisplaysOf(static_cast<Vessel *>(o));
 }
 
 } // namespace
@@ -91,8 +92,10 @@ bool LoadModule(const std::string &path, std::string *error) {
         dlclose(library);
         return false;
     }
+    entry.deleteVessel = reinterpret_cast<void (*)(OBJHANDLE)>(dlsym(library, "opcDeleteVessel"));
     moduleLibrary = library;
     module = entry;
+    ReportModuleDate(library);
     return true;
 }
 
@@ -120,17 +123,34 @@ void BeginRun() {
 void RunSteps(long long n) {
     WorldState &world = World();
     for (long long i = 0; i < n; ++i) {
-        ++world.stepCount;
-        world.simTime = world.startTime + static_cast<double>(world.stepCount) * world.stepLength;
+        // The module sees the state before the step and the step about to be taken.
         if (module.preStep)
             module.preStep(world.simTime, world.stepLength,
                            kMjdAtTimeZero + world.simTime / 86400.0);
-        world.MoveObjects(world.stepLength);
+        world.AdvanceStep();
         LogBeacons();
-        CloseDisplaysOfDeleted();
-        world.FlushDeletions();
+        FlushDeletions();
+        RefreshDisplays();
         ReportModuleLogs();
     }
+}
+
+void FlushDeletions() {
+    WorldState &world = World();
+    while (Vessel *v = world.TakeNextDeletion()) {
+        world.MoveCameraFrom(v);
+        if (module.deleteVessel)
+            module.deleteVessel(Handle(v));
+        CloseDisplaysOf(v);
+        world.Remove(v);
+    }
+}
+
+bool DeleteNow(Vessel *v) {
+    if (!World().RequestDelete(v))
+        return false;
+    FlushDeletions();
+    return true;
 }
 
 void EndRun() {

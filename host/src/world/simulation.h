@@ -12,6 +12,8 @@
 
 #include <string>
 
+class Vessel;
+
 namespace host {
 
 struct ModuleEntryPoints {
@@ -20,6 +22,7 @@ struct ModuleEntryPoints {
     void (*preStep)(double simt, double simdt, double mjd) = nullptr;
     void (*openRenderViewport)(HWND, DWORD, DWORD, BOOL) = nullptr;
     void (*closeRenderViewport)() = nullptr;
+    void (*deleteVessel)(OBJHANDLE) = nullptr; // optional: opcDeleteVessel
 };
 
 // variant: "full", "no_replace" or "no_id" (the stand-in builds of OrbiterSound).
@@ -28,6 +31,8 @@ void UnloadSoundLibrary();
 
 // Loads the module's shared library; false (with the reason) when it cannot be
 // loaded or lacks opcPreStep, opcOpenRenderViewport or opcCloseRenderViewport.
+// opcDeleteVessel is used when the library has it; the date the library's
+// ModuleDate gives, if it has one, goes to the transcript: module date "DATE".
 bool LoadModule(const std::string &path, std::string *error);
 // Uses a module linked into the program: keeps the entry points and calls initModule.
 void AttachModule(const ModuleEntryPoints &entry);
@@ -36,10 +41,21 @@ void UnloadModule();
 
 // Start of a simulation run: opcOpenRenderViewport(null, 1024, 768, FALSE).
 void BeginRun();
-// n host steps; each: stepCount + 1, simTime = startTime + stepCount * stepLength,
-// opcPreStep(simTime, stepLength, 51544.5 + simTime / 86400), MoveObjects, beacon
-// sizes to the transcript, FlushDeletions.
+// n host steps; each: opcPreStep(simTime, stepLength, 51544.5 + simTime / 86400)
+// with the time of the state before the step (oapiGetSimTime gives the same),
+// then AdvanceStep (the objects move, then the clock advances), beacon sizes
+// to the transcript, FlushDeletions, RefreshDisplays.
 void RunSteps(long long n);
+// Removes the vessels marked for deletion, one at a time in request order, as
+// the simulator does at the end of a frame: a camera that followed the vessel
+// moves (WorldState::MoveCameraFrom), the module's opcDeleteVessel is told,
+// the vessel's displays close, then its ports are undocked and it leaves the
+// object list. Vessels marked meanwhile (by opcDeleteVessel, say) go in the
+// same flush; each vessel goes once.
+void FlushDeletions();
+// Deletion taking effect at once (the scenario's DELETE): marks v and
+// flushes; false when v is not a live vessel or is marked already.
+bool DeleteNow(Vessel *v);
 // End of a simulation run: every display closed, then opcCloseRenderViewport.
 // Beacons end with the run too: their records belong to the module's drives.
 void EndRun();

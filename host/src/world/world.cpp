@@ -58,14 +58,24 @@ Body *WorldState::AddBody(const std::string &name, double mass, double size, VEC
 }
 
 Vessel *WorldState::AddVessel(const std::string &name, const std::string &className) {
-    auto vessel = std::make_unique<Vessel>();
-    Vessel *v = vessel.get();
+    Vessel *v = nullptr;
+    if (reuseDeleted && !reusable_.empty()) {
+        v = reusable_.back();
+        reusable_.pop_back();
+        auto it = std::find_if(graveyard_.begin(), graveyard_.end(),
+                               [v](const std::unique_ptr<SimObject> &o) { return o.get() == v; });
+        owned_.push_back(std::move(*it));
+        graveyard_.erase(it);
+        *v = Vessel();
+    } else {
+        owned_.push_back(std::make_unique<Vessel>());
+        v = static_cast<Vessel *>(owned_.back().get());
+        known_.insert(Handle(v));
+    }
     v->name = name;
     v->className = className;
     v->rot = IdentityMatrix();
-    known_.insert(Handle(v));
     v->iface = VESSEL(Handle(v)); // resolves the handle, so only once it is known
-    owned_.push_back(std::move(vessel));
     objects.push_back(v);
     Event("vessel %s created (%s)", name.c_str(), className.c_str());
     return v;
@@ -113,12 +123,17 @@ bool WorldState::RequestDelete(Vessel *v, OBJHANDLE fallback) {
     return true;
 }
 
-void WorldState::FlushDeletions() {
-    // Taken out first: removing a vessel never queues another.
-    std::vector<Vessel *> leaving;
-    leaving.swap(pendingDeletes_);
-    for (Vessel *v : leaving)
-        Remove(v);
+Vessel *WorldState::TakeNextDeletion() {
+    if (pendingDeletes_.empty())
+        return nullptr;
+    Vessel *v = pendingDeletes_.front();
+    pendingDeletes_.pop_front();
+    return v;
+}
+
+void WorldState::MoveCameraFrom(const Vessel *v) {
+    if (cameraTarget == static_cast<const void *>(v))
+        cameraTarget = CameraReplacement(v);
 }
 
 // The camera's next target when `leaving` goes: the requested alternative if it
@@ -137,13 +152,12 @@ OBJHANDLE WorldState::CameraReplacement(const Vessel *leaving) const {
 void WorldState::Remove(Vessel *v) {
     for (size_t i = 0; i < v->ports.size(); ++i)
         Undock(v, static_cast<int>(i));
-    if (cameraTarget == Handle(v))
-        cameraTarget = CameraReplacement(v);
     objects.erase(std::find(objects.begin(), objects.end(), v));
     auto it = std::find_if(owned_.begin(), owned_.end(),
                            [v](const std::unique_ptr<SimObject> &o) { return o.get() == v; });
     graveyard_.push_back(std::move(*it));
     owned_.erase(it);
+    reusable_.push_back(v);
     v->deletePending = false;
     Event("vessel %s deleted", v->name.c_str());
 }
@@ -175,18 +189,21 @@ bool WorldState::Undock(Vessel *a, int port) {
     return true;
 }
 
-// Motion over one step, kept simple and reproducible:
-// - a body moves at its constant velocity; its position is computed from its
-//   start position and the elapsed time (stepCount * stepLength), never summed,
-//   so long runs do not drift;
+// One step, kept simple and reproducible:
 // - a vessel, when gravity is on, first takes vel += a * dt with the point-mass
 //   pull of every body at its current place, a = sum G * M * (rb - r) / |rb - r|^3;
 //   then pos += vel * dt (semi-implicit Euler). Gravity is taken from the bodies'
-//   positions at the start of the step, before they move.
-// Orientation, landed status and docking do not affect motion.
-void WorldState::MoveObjects(double dt) {
+//   positions at the start of the step, before they move;
+// - then the clock advances, computed from the step count, never summed, so
+//   that long runs do not drift;
+// - a body moves at its constant velocity: it stands at its start position
+//   plus velocity times the new elapsed time.
+// A landed vessel stays where it is: neither gravity nor its velocity moves it.
+// Orientation and docking do not affect motion.
+void WorldState::AdvanceStep() {
+    const double dt = stepLength;
     for (SimObject *o : objects) {
-        if (!o->isVessel)
+        if (!o->isVessel || static_cast<Vessel *>(o)->status == 1)
             continue;
         if (gravity) {
             for (const Body *b : bodies) {
@@ -198,7 +215,9 @@ void WorldState::MoveObjects(double dt) {
         }
         o->pos = Add(o->pos, Scale(o->vel, dt));
     }
-    double elapsed = static_cast<double>(stepCount) * stepLength;
+    ++stepCount;
+    const double elapsed = static_cast<double>(stepCount) * stepLength;
+    simTime = startTime + elapsed;
     for (Body *b : bodies)
         b->pos = Add(b->startPos, Scale(b->vel, elapsed));
 }
@@ -221,6 +240,8 @@ void WorldState::Reset() {
     objects.clear();
     bodies.clear();
     pendingDeletes_.clear();
+    reusable_.clear();
+    reuseDeleted = false;
     startTime = 0.0;
     stepLength = 0.1;
     stepCount = 0;

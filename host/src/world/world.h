@@ -1,13 +1,16 @@
 // The simulated world of the headless host: bodies, vessels, clock, camera.
 // OBJHANDLE values given to modules are pointers to SimObject; objects are
-// never freed while the host runs (deleted ones move to a graveyard), so a
-// handle of a deleted object never comes back as the handle of a new one and
-// reading through it stays safe.
+// never freed while the host runs (deleted ones move to a graveyard), so
+// reading through a handle of a deleted object stays safe. Such a handle
+// never comes back as the handle of a new object, unless reuseDeleted asks
+// for the simulator's memory reuse: then a new vessel takes the place (the
+// handle and interface address) of the vessel deleted most recently.
 #ifndef HOST_WORLD_H
 #define HOST_WORLD_H
 
 #include "Orbitersdk.h"
 
+#include <deque>
 #include <memory>
 #include <string>
 #include <unordered_set>
@@ -95,20 +98,23 @@ class WorldState {
 public:
     // Object list order: bodies first (in their order), then vessels in creation order.
     std::vector<SimObject *> objects;
-    std::vector<Body *> bodies; // gravitational bodies by index
+    std::vector<Body *> bodies; // in scenario order; bodies[0] is the reference of positions
 
     double startTime = 0.0;
     double stepLength = 0.1;
     long long stepCount = 0;
     double simTime = 0.0; // startTime + stepCount * stepLength, computed
     bool gravity = false;
+    bool reuseDeleted = false; // new vessels take the places of deleted ones, last deleted first
 
     static constexpr double kDefaultAperture = 20.0 * 3.14159265358979323846 / 180.0; // rad
     OBJHANDLE cameraTarget = nullptr;
     double cameraAperture = kDefaultAperture; // rad
 
     Body *AddBody(const std::string &name, double mass, double size, VECTOR3 pos, VECTOR3 vel);
-    // Appends a vessel (empty mass 0, no tanks or ports) and logs its creation.
+    // Appends a vessel (empty mass 0, no tanks or ports) and logs its creation;
+    // with reuseDeleted, in the place of the vessel deleted most recently whose
+    // place is not taken yet, reset to a fresh state.
     Vessel *AddVessel(const std::string &name, const std::string &className);
     SimObject *FindByName(const std::string &name) const; // case-insensitive, first match
 
@@ -120,18 +126,28 @@ public:
     bool IsLiveVessel(const void *h) const; // still in the object list, deletion pending or not
     int IndexOf(const SimObject *o) const;  // -1 when absent
 
-    // Deletion as the simulator does it: marked now, removed (ports undocked
-    // first) by FlushDeletions at the end of the step. A second request for a
-    // vessel already marked, or for one not live, is refused (false).
+    // Deletion as the simulator does it: marked now, removed at the end of the
+    // step (host::FlushDeletions runs the steps below in order). A second
+    // request for a vessel already marked, or for one not live, is refused (false).
     bool RequestDelete(Vessel *v, OBJHANDLE cameraFallback = nullptr);
-    void FlushDeletions();
+    // The marked vessel requested first, taken off the queue (it stays marked
+    // and listed until Remove); null when none is waiting.
+    Vessel *TakeNextDeletion();
+    // A camera that follows v moves to the alternative target given with the
+    // request when that is live and stays, else to the first vessel that
+    // stays, else to body 0.
+    void MoveCameraFrom(const Vessel *v);
+    // Undocks every port of v and takes it out of the object list.
+    void Remove(Vessel *v);
 
     // False when a port index is out of range, a port is taken, or a == b.
     bool Dock(Vessel *a, int portA, Vessel *b, int portB);
     bool Undock(Vessel *a, int port); // false when out of range or free
 
-    // Moves every object over one step of dt seconds (see world.cpp).
-    void MoveObjects(double dt);
+    // Moves every object over one step of stepLength seconds, then advances
+    // the clock: stepCount + 1, simTime = startTime + stepCount * stepLength
+    // (see world.cpp).
+    void AdvanceStep();
     // Clamped to 0.1..80 degrees; logged when the value changes; NaN is ignored.
     void SetCameraAperture(double rad);
 
@@ -140,13 +156,13 @@ public:
     void Reset();
 
 private:
-    void Remove(Vessel *v);
     OBJHANDLE CameraReplacement(const Vessel *leaving) const;
 
     std::vector<std::unique_ptr<SimObject>> owned_;
     std::vector<std::unique_ptr<SimObject>> graveyard_;
     std::unordered_set<const void *> known_;
-    std::vector<Vessel *> pendingDeletes_; // in request order
+    std::deque<Vessel *> pendingDeletes_; // in request order
+    std::vector<Vessel *> reusable_;      // deleted vessels in the graveyard, last deleted last
 };
 
 WorldState &World();

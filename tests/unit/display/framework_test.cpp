@@ -3,10 +3,12 @@
 #include "module_world.h"
 
 #include <algorithm>
+#include <sstream>
 
 namespace {
 
 std::vector<std::string> trail;
+std::vector<double> drawnAt; // the simulation time of each Update
 
 bool AcceptOnlyYes(void *, char *text, void *) {
     return std::string(text) == "yes";
@@ -23,11 +25,15 @@ public:
     FakeDisplay(DWORD w, DWORD h, VESSEL *v) : MFD(w, h, v) { trail.push_back("construct"); }
     ~FakeDisplay() override { trail.push_back("destroy"); }
     void Update(HDC hDC) override {
-        Title(hDC, "Fake");
-        SelectDefaultFont(hDC, 1);
-        TextOutA(hDC, 5, 6, "\xB0", 1);
-        SelectDefaultPen(hDC, 3);
+        drawnAt.push_back(oapiGetSimTime());
+        // First with what the context holds, then with the display's own choices.
         Rectangle(hDC, 0, 0, 10, 10);
+        TextOutA(hDC, 5, 6, "\xB0", 1);
+        Title(hDC, "Fake");
+        SelectDefaultFont(hDC, 2);
+        SelectDefaultPen(hDC, 3);
+        TextOutA(hDC, 5, 20, "x", 1);
+        Rectangle(hDC, 2, 2, 8, 8);
     }
     bool ConsumeKeyBuffered(DWORD key) override {
         if (key == OAPI_KEY_T)
@@ -37,6 +43,8 @@ public:
             oapiOpenInputBox(const_cast<char *>("Chain"), OpenAnotherBox, nullptr, 20, nullptr);
         return true;
     }
+    // Any button acts as the key N.
+    bool ConsumeButton(int, int) override { return ConsumeKeyBuffered(OAPI_KEY_N); }
     void StoreStatus() const override { trail.push_back("store"); }
     void RecallStatus() override {
         trail.push_back("recall cw=" + std::to_string(cw) + " ch=" + std::to_string(ch));
@@ -44,12 +52,31 @@ public:
 };
 
 bool extendedOpens = false;
+int modeContext = 0; // the mode's context: only its address counts
+
+OAPI_MSGTYPE FakeProc(UINT msg, UINT position, WPARAM wparam, LPARAM lparam);
+
+// The size a message carries: the open record's, or packed in wparam.
+std::string Size(DWORD w, DWORD h) {
+    return std::to_string(w) + "x" + std::to_string(h);
+}
+
+std::string DescribeOpenRecord(const MFDMODEOPENSPEC &open) {
+    const MFDMODESPECEX &spec = *open.spec;
+    const bool ownRecord = spec.context == &modeContext && spec.msgproc == FakeProc;
+    return Size(open.w, open.h) + " \"" + spec.name + "\" key " + std::to_string(spec.key) +
+           (ownRecord ? "" : " (not the mode's record)");
+}
 
 OAPI_MSGTYPE FakeProc(UINT msg, UINT position, WPARAM wparam, LPARAM lparam) {
+    const auto *open = reinterpret_cast<const MFDMODEOPENSPEC *>(wparam);
     trail.push_back("msg " + std::to_string(msg) + " at " + std::to_string(position) + " " +
-                    std::to_string(LOWORD(wparam)) + "x" + std::to_string(HIWORD(wparam)));
+                    (msg == OAPI_MSG_MFD_OPENEDEX ? DescribeOpenRecord(*open)
+                                                  : Size(LOWORD(wparam), HIWORD(wparam))));
     VESSEL *vessel = reinterpret_cast<VESSEL *>(lparam);
-    if (msg == OAPI_MSG_MFD_OPENED || (msg == OAPI_MSG_MFD_OPENEDEX && extendedOpens))
+    if (msg == OAPI_MSG_MFD_OPENEDEX && extendedOpens)
+        return reinterpret_cast<OAPI_MSGTYPE>(new FakeDisplay(open->w, open->h, vessel));
+    if (msg == OAPI_MSG_MFD_OPENED)
         return reinterpret_cast<OAPI_MSGTYPE>(
             new FakeDisplay(LOWORD(wparam), HIWORD(wparam), vessel));
     return 0;
@@ -61,7 +88,7 @@ protected:
         ModuleWorldTest::SetUp();
         trail.clear();
         extendedOpens = false;
-        MFDMODESPEC spec{const_cast<char *>("Fake"), OAPI_KEY_F, FakeProc};
+        MFDMODESPECEX spec{const_cast<char *>("Fake"), OAPI_KEY_F, &modeContext, FakeProc};
         modeId = oapiRegisterMFDMode(spec);
         ship = host::World().AddVessel("Ship", "Test");
     }
@@ -75,9 +102,12 @@ protected:
     Vessel *ship = nullptr;
 };
 
-// Bad places and sizes are refused untried. The extended message first, the
-// plain one when that makes no display; then attach and recall. Opening an
-// open place replaces its display. A page starts in font 0 and the main colour.
+// Bad places and sizes are refused untried. The extended message first, with
+// the open record pointing to the mode's own record, the plain one with the
+// packed size when that makes no display; then attach and recall. Opening an
+// open place replaces its display. The character cell is font 0's: h = H * 9 / 200
+// pixels high and round(h * 1233 / 2384) wide. Update gets the null brush,
+// default pen 0, font 0 and the main colour.
 TEST_F(Framework, OpeningTriesTheExtendedMessageFirstThenAttachesAndRecalls) {
     std::string error;
     EXPECT_FALSE(host::OpenDisplay(ship, 12, 256, 256, &error));
@@ -87,23 +117,29 @@ TEST_F(Framework, OpeningTriesTheExtendedMessageFirstThenAttachesAndRecalls) {
     EXPECT_FALSE(host::OpenDisplay(nullptr, 0, 256, 256, &error));
     EXPECT_TRUE(trail.empty());
     ASSERT_TRUE(Open(ship, 3, 300, 400));
-    std::vector<std::string> expected = {"msg 4 at 3 300x400", "msg 1 at 3 300x400", "construct",
-                                         "recall cw=8 ch=14"};
+    std::vector<std::string> expected = {"msg 4 at 3 300x400 \"Fake\" key 33", "msg 1 at 3 300x400",
+                                         "construct", "recall cw=9 ch=18"};
     EXPECT_EQ(trail, expected);
     EXPECT_NE(Transcript().find("display Ship 3 opened: mode \"Fake\" 300x400"), std::string::npos);
 
     extendedOpens = true;
     trail.clear();
     ASSERT_TRUE(Open(ship, 3));
-    expected = {"store",     "msg 2 at 3 0x0",  "destroy", "msg 4 at 3 256x256",
-                "construct", "recall cw=7 ch=9"};
+    expected = {"store",     "msg 2 at 3 0x0",   "destroy", "msg 4 at 3 256x256 \"Fake\" key 33",
+                "construct", "recall cw=6 ch=11"};
     EXPECT_EQ(trail, expected);
 
     const host::Page page = Draw(ship, 3);
-    expected = {"page Ship 3 256x256", "text 7 1 font0 #00FF00 \"Fake\"",
-                "text 5 6 font1 #00FF00 \"\xC2\xB0\"", "rect 0 0 10 10 fill #FFFFFF", "end"};
+    expected = {"page Ship 3 256x256",
+                "rect 0 0 10 10 outline",
+                "text 5 6 font0 #00FF00 \"\xC2\xB0\"",
+                "text 6 1 font0 #00FF00 \"Fake\"",
+                "text 5 20 font2 #00FF00 \"x\"",
+                "rect 2 2 8 8 outline",
+                "end"};
     EXPECT_EQ(host::PageListing(page), expected);
-    EXPECT_EQ(page.calls[2].pen, RGB(255, 200, 0));
+    EXPECT_EQ(page.calls[0].pen, RGB(0, 255, 0));
+    EXPECT_EQ(page.calls[4].pen, RGB(128, 128, 0));
 }
 
 // Closing, the end of a run and the displays of a vessel that has gone:
@@ -129,35 +165,72 @@ TEST_F(Framework, ClosingStoresTellsTheModeThenDeletes) {
     EXPECT_NE(Transcript().find("input box \"First \\\"box\\\"\" cancelled"), std::string::npos);
 
     ASSERT_TRUE(Open(ship, 0));
-    DeleteNow(ship);
     trail.clear();
+    host::DeleteNow(ship);
+    EXPECT_EQ(trail, expected);
     host::Page page;
     EXPECT_FALSE(host::DrawPage(ship, 0, &page, &error));
-    EXPECT_EQ(trail, expected);
 }
 
-// A box opened by the open box's own callback takes its place.
-TEST_F(Framework, OneBoxAtATimeAndARejectionKeepsItOpen) {
+// Keys go to the open box, not to the display; buttons still reach the
+// display. A box opened while another is open closes that one without its
+// callback; a box opened by the open box's own callback takes its place.
+// Each callback that runs leaves an "answered" line.
+TEST_F(Framework, KeysGoToTheOpenBoxAndANewBoxReplacesTheOpenOne) {
     ASSERT_TRUE(Open(ship, 0));
     Key(ship, 0, OAPI_KEY_T);
-    Key(ship, 0, OAPI_KEY_N); // refused: a box is open
+    EXPECT_FALSE(Key(ship, 0, OAPI_KEY_N));
     EXPECT_EQ(host::InputBoxTitle(), "First \"box\"");
     EXPECT_FALSE(Answer("no"));
-    EXPECT_TRUE(Answer("yes"));
+    bool consumed = false;
     std::string error;
+    ASSERT_TRUE(host::SendButton(ship, 0, 3, PANEL_MOUSE_LBDOWN, &consumed, &error)) << error;
+    EXPECT_TRUE(consumed);
+    EXPECT_EQ(host::InputBoxTitle(), "Chain");
+    EXPECT_FALSE(Answer("go")); // accepted, and the callback's own box takes its place
+    EXPECT_EQ(host::InputBoxTitle(), "Second");
+    EXPECT_FALSE(Answer("no"));
+    EXPECT_TRUE(Answer("yes"));
     EXPECT_FALSE(host::AnswerInputBox("late", &error));
     EXPECT_EQ(error, "no input box is open");
-    std::string events = Transcript();
-    EXPECT_NE(events.find("input box \"First \\\"box\\\"\" opened"), std::string::npos);
-    EXPECT_NE(
-        events.find("input box \"Chain\" not opened: input box \"First \\\"box\\\"\" is open"),
-        std::string::npos);
-    EXPECT_NE(events.find("answered \"no\": rejected, box stays open"), std::string::npos);
-    EXPECT_NE(events.find("answered \"yes\": accepted"), std::string::npos);
 
-    Key(ship, 0, OAPI_KEY_N);
-    EXPECT_FALSE(Answer("anything"));
-    EXPECT_EQ(host::InputBoxTitle(), "Second");
+    std::vector<std::string> lines;
+    std::istringstream events(Transcript());
+    for (std::string line; std::getline(events, line);)
+        if (line.find("input box") != std::string::npos)
+            lines.push_back(line.substr(11));
+    const std::vector<std::string> expected = {
+        "input box \"First \\\"box\\\"\" opened",
+        "key 0x31 on display Ship 0: taken by input box \"First \\\"box\\\"\"",
+        "input box \"First \\\"box\\\"\" answered \"no\": rejected, box stays open",
+        "input box \"First \\\"box\\\"\" closed",
+        "input box \"Chain\" opened",
+        "input box \"Second\" opened",
+        "input box \"Chain\" answered \"go\": accepted",
+        "input box \"Second\" answered \"no\": rejected, box stays open",
+        "input box \"Second\" answered \"yes\": accepted",
+    };
+    EXPECT_EQ(lines, expected);
+}
+
+// The steps draw a display on the step after it opened or asked, and else
+// every 0.5 s of simulation time, without a transcript line. From START 1.0
+// the drawings at 1.8 and 2.3 are 0.4999999999999998 s apart, computed.
+// A fresh drawing for PRINT PAGE does not count.
+TEST_F(Framework, TheStepsDrawADisplayWhenItAsksAndEveryHalfSecond) {
+    host::World().startTime = host::World().simTime = 1.0;
+    ASSERT_TRUE(Open(ship, 0));
+    drawnAt.clear();
+    TakeTranscript();
+    host::RunSteps(3);
+    Draw(ship, 0);
+    host::RunSteps(4);
+    EXPECT_EQ(TakeTranscript(), "");
+    host::DisplayObject(ship, 0)->InvalidateDisplay();
+    host::RunSteps(11);
+    const auto at = [](int steps) { return 1.0 + steps * 0.1; };
+    EXPECT_EQ(drawnAt, (std::vector<double>{at(1), at(3), at(6), at(8), at(13), at(18)}));
+    EXPECT_EQ(TakeTranscript(), "[   1.700] display Ship 0: redraw requested\n");
 }
 
 } // namespace

@@ -1,4 +1,5 @@
-// Pictures of pages: black surface, exact colours, GDI's rectangle edges.
+// Pictures of pages: black surface, exact colours, GDI's rectangle edges and
+// the display's fonts at the simulator's sizes.
 #include "display/displays.h"
 #include "scratch_directory.h"
 
@@ -16,48 +17,107 @@ host::DrawCall Rect(int l, int t, int r, int b, COLORREF fill, COLORREF pen) {
         host::DrawCall::Rect, 0, 0, "", 0, 0, l, t, r, b, fill != 0, fill, true, pen};
 }
 
+host::DrawCall Text(int x, int y, int font, COLORREF colour, const std::string &text) {
+    host::DrawCall call;
+    call.x = x;
+    call.y = y;
+    call.font = font;
+    call.colour = colour;
+    call.text = text;
+    return call;
+}
+
+// The page written as a PNG file and read back.
+class Picture {
+public:
+    explicit Picture(const host::Page &page) : image_(nullptr, cairo_surface_destroy) {
+        std::string error;
+        EXPECT_TRUE(host::WritePagePng(page, "page.png", &error)) << error;
+        image_.reset(cairo_image_surface_create_from_png("page.png"));
+        EXPECT_EQ(cairo_surface_status(image_.get()), CAIRO_STATUS_SUCCESS);
+        cairo_surface_flush(image_.get());
+    }
+
+    uint32_t Pixel(int x, int y) const {
+        const unsigned char *row =
+            cairo_image_surface_get_data(image_.get()) +
+            static_cast<ptrdiff_t>(y) * cairo_image_surface_get_stride(image_.get());
+        return reinterpret_cast<const uint32_t *>(row)[x] & 0xFFFFFF;
+    }
+
+    // The last column and row that are not black within the band of rows [top, bottom).
+    std::pair<int, int> InkEnd(int top, int bottom) const {
+        int column = -1, row = -1;
+        for (int y = top; y < bottom; ++y)
+            for (int x = 0; x < cairo_image_surface_get_width(image_.get()); ++x)
+                if (Pixel(x, y) != 0) {
+                    column = std::max(column, x);
+                    row = std::max(row, y);
+                }
+        return {column, row};
+    }
+
+private:
+    std::unique_ptr<cairo_surface_t, decltype(&cairo_surface_destroy)> image_;
+};
+
 // Rectangles leave out their right and bottom edge. Glyph edges are
 // smoothed; their cores are in the text colour, never another hue.
 TEST_F(PagePng, RectanglesAndTextAreDrawnInTheirColours) {
     host::Page page;
-    page.width = page.height = 256;
-    host::DrawCall text;
-    text.y = 40;
-    text.colour = RGB(255, 255, 0);
-    text.text = "MMMMMMMMMM";
+    page.width = page.height = 420;
     page.calls = {Rect(2, 3, 12, 13, RGB(120, 200, 255), RGB(255, 0, 0)),
-                  Rect(20, 3, 30, 13, 0, RGB(0, 255, 0)), text};
-    std::string error;
-    ASSERT_TRUE(host::WritePagePng(page, "page.png", &error)) << error;
-    std::unique_ptr<cairo_surface_t, decltype(&cairo_surface_destroy)> image(
-        cairo_image_surface_create_from_png("page.png"), cairo_surface_destroy);
-    ASSERT_EQ(cairo_surface_status(image.get()), CAIRO_STATUS_SUCCESS);
-    cairo_surface_flush(image.get());
-    const auto pixel = [&image](int x, int y) {
-        const unsigned char *row = cairo_image_surface_get_data(image.get()) +
-                                   y * cairo_image_surface_get_stride(image.get());
-        return reinterpret_cast<const uint32_t *>(row)[x] & 0xFFFFFF;
-    };
-
-    EXPECT_EQ(pixel(0, 0), 0x000000u);
-    EXPECT_EQ(pixel(2, 3), 0xFF0000u);   // border, top-left
-    EXPECT_EQ(pixel(11, 12), 0xFF0000u); // border, right and bottom at r-1, b-1
-    EXPECT_EQ(pixel(12, 12), 0x000000u);
-    EXPECT_EQ(pixel(11, 13), 0x000000u);
-    EXPECT_EQ(pixel(5, 6), 0x78C8FFu); // interior in the brush colour
-    EXPECT_EQ(pixel(20, 8), 0x00FF00u);
-    EXPECT_EQ(pixel(25, 8), 0x000000u); // null brush: inside untouched
+                  Rect(20, 3, 30, 13, 0, RGB(0, 255, 0)),
+                  Text(0, 40, 0, RGB(255, 255, 0), "MMMMMMMMMM")};
+    Picture picture(page);
+    EXPECT_EQ(picture.Pixel(0, 0), 0x000000u);
+    EXPECT_EQ(picture.Pixel(2, 3), 0xFF0000u);   // border, top-left
+    EXPECT_EQ(picture.Pixel(11, 12), 0xFF0000u); // border, right and bottom at r-1, b-1
+    EXPECT_EQ(picture.Pixel(12, 12), 0x000000u);
+    EXPECT_EQ(picture.Pixel(11, 13), 0x000000u);
+    EXPECT_EQ(picture.Pixel(5, 6), 0x78C8FFu); // interior in the brush colour
+    EXPECT_EQ(picture.Pixel(20, 8), 0x00FF00u);
+    EXPECT_EQ(picture.Pixel(25, 8), 0x000000u); // null brush: inside untouched
     int yellow = 0, otherHue = 0;
-    for (int x = 0; x < 70; ++x)
-        for (int y = 40; y < 52; ++y) {
-            uint32_t p = pixel(x, y);
+    for (int x = 0; x < 100; ++x)
+        for (int y = 40; y < 58; ++y) {
+            uint32_t p = picture.Pixel(x, y);
             uint32_t r = p >> 16, g = (p >> 8) & 0xFF, b = p & 0xFF;
             yellow += r > 200 && g > 200 && b == 0;
             otherHue += r != g || b != 0;
         }
-    EXPECT_GT(yellow, 20);
+    EXPECT_GT(yellow, 100);
     EXPECT_EQ(otherHue, 0);
-    EXPECT_EQ(pixel(100, 100), 0x000000u);
+    EXPECT_EQ(picture.Pixel(200, 200), 0x000000u);
+}
+
+// On a display 420 pixels high, h = 420 * 9 / 200 = 18: fonts 0 and 3 have a
+// cell 18 pixels high, fonts 1 and 2 one of 13. With DejaVu's metrics (cell
+// 2384 units of 2048 to the em; advance of "0" 1233 in Sans Mono, 1303 in
+// Sans, 1425 in Sans Bold) nineteen more zeros reach 176.9, 135.0, 147.6 and
+// 186.9 pixels further. The baseline lies 1901 / 2384 of the cell below y,
+// 14.35 and 10.37 pixels, and is drawn on the nearest pixel boundary: the
+// ink of "0", which stands on it, ends in row 13 or 9 below y.
+TEST_F(PagePng, TextsHaveTheCellHeightsOfTheirFontsBelowY) {
+    const struct {
+        int font;
+        int nineteenZeros; // pixels, rounded
+        int inkBottom;     // last row of ink, below y
+    } fonts[] = {{0, 177, 13}, {1, 135, 9}, {2, 148, 9}, {3, 187, 13}};
+    for (const auto &f : fonts) {
+        host::Page page;
+        page.width = 256;
+        page.height = 420;
+        const int y = 100;
+        page.calls = {Text(0, y, f.font, RGB(255, 255, 255), "0"),
+                      Text(0, y + 40, f.font, RGB(255, 255, 255), std::string(20, '0'))};
+        Picture picture(page);
+        const std::pair<int, int> one = picture.InkEnd(y - 10, y + 30);
+        const std::pair<int, int> twenty = picture.InkEnd(y + 30, y + 70);
+        EXPECT_NEAR(twenty.first - one.first, f.nineteenZeros, 1) << "font " << f.font;
+        EXPECT_EQ(one.second, y + f.inkBottom) << "font " << f.font;
+        EXPECT_EQ(twenty.second, y + 40 + f.inkBottom) << "font " << f.font;
+    }
 }
 
 TEST_F(PagePng, UnwritablePathsAndEmptyPagesFail) {

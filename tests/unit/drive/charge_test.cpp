@@ -86,7 +86,7 @@ TEST_F(ChargeTest, ALowTankPausesTheCellAndARefillResumesIt) {
     EXPECT_EQ(drive.GetState(), Charging);
 
     // The vessel goes while charging: the loop stops once and plays no more.
-    DeleteNow(ship);
+    host::DeleteNow(ship);
     transcript.str("");
     Run(5);
     EXPECT_EQ(Count(Transcript(), "sound StopVesselWave3 id=0 slot=50"), 1);

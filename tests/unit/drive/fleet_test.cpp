@@ -2,8 +2,6 @@
 // orientation and engage their own jumps.
 #include "drive_harness.h"
 
-#include <cstring>
-
 namespace {
 
 const double kLeaderX = 5e6;
@@ -32,14 +30,15 @@ TEST_F(DriveTest, FleetJumpTakesReadyVesselsJustInsideTheRangeAlong) {
     EXPECT_EQ(Transcript().find("slot=51"), std::string::npos);
     EXPECT_EQ(follower.GetState(), Idle);
     EXPECT_EQ(follower.GetCellCharge(), 1.0);
-    EXPECT_EQ(std::memcmp(&inside->rot, &insideRot, sizeof insideRot), 0);
+    for (int i = 0; i < 9; ++i)
+        EXPECT_EQ(inside->rot.data[i], insideRot.data[i]) << i;
 
     FillCells(lead, 2);
     ASSERT_TRUE(busyDrive.Engage());
     ASSERT_TRUE(partialDrive.StartCharge());
     partialDrive.Step(0.0, 1.0);
     const double busyStart = busyDrive.phaseStart;
-    DeleteNow(lost);
+    host::DeleteNow(lost);
     EXPECT_FALSE(orphan.VesselAlive());
     Run(2);
     const VECTOR3 leaderStart = RelPos(leader);

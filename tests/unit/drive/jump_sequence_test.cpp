@@ -11,6 +11,9 @@ const VECTOR3 kForward = Vec(1.0 / 3.0, 2.0 / 3.0, 2.0 / 3.0);
 // The camera follows the vessel: 45° rising to 80°, 80° held, falling to 45°,
 // then the aperture that was in force at the engage command. Two flash
 // objects stand at the departure and arrival points exactly during the flash.
+// The first step after the engage command starts from the engage time (t = 0,
+// no velocity change yet); each phase ends with the first step whose start
+// lies past its length: 3.6 s, 2.1 s, 1.6 s and 7.3 s after the phase began.
 TEST_F(JumpTest, OneCellJumpsTheFirstRangeWithItsFlashAndCameraEffect) {
     Vessel *ship = MakeVessel("Ship", Vec(4e6, -2e6, 5e5), kForward);
     ship->vel = host::Add(sun->vel, Vec(12.0, -5.0, 3.0));
@@ -27,8 +30,8 @@ TEST_F(JumpTest, OneCellJumpsTheFirstRangeWithItsFlashAndCameraEffect) {
     // From the jump on, the vessel drifts by the velocity of each later step.
     VECTOR3 drift = Vec(0, 0, 0);
     bool jumped = false;
-    double last = 0.0; // aperture before the step, degrees
-    int flashSteps = 0;
+    double last = 0.0;                // aperture before the step, degrees
+    int stepsIn[Decelerate + 1] = {}; // steps begun in each state
     for (int i = 0; i < 400 && drive.IsJumping(); ++i) {
         const DriveState was = drive.GetState();
         const VECTOR3 before = RelPos(ship);
@@ -59,16 +62,26 @@ TEST_F(JumpTest, OneCellJumpsTheFirstRangeWithItsFlashAndCameraEffect) {
             EXPECT_NEAR(Gap(RelPos(flashes[0]), host::Add(before, moved)), 0.0, 1e-3);
             EXPECT_NEAR(Gap(flashes[1]->pos, ship->pos), 0.0, 1e-6);
         }
-        flashSteps += was == Flash;
+        if (i == 0) {
+            EXPECT_EQ(now, Accelerate);
+            EXPECT_NEAR(a, 45.0, 1e-6);
+            EXPECT_EQ(Gap(RelVel(ship), engageVel), 0.0) << "k = 0 at the engage time";
+        }
+        ++stepsIn[was];
         if (now == Idle) {
-            // The last ramp step falls at t = 7.3 or one step before it, as rounding falls.
-            EXPECT_NEAR(last, 45.0, 0.5) << "the ramp ends near 45°";
+            // The last ramp step began at t = 7.2: k = 0.1 / 14.6, 70° * k above 45°.
+            EXPECT_NEAR(last, 45.0 + 70.0 * 0.1 / 14.6, 1e-6);
             EXPECT_NEAR(a, 30.0, 1e-9);
         }
         last = a;
     }
     ASSERT_EQ(drive.GetState(), Idle);
-    EXPECT_TRUE(flashSteps == 16 || flashSteps == 17) << flashSteps;
+    // Ramp steps at t = 0 ... 3.5, then the step at 3.6 (3.6000000000000005 as
+    // the step times round) ends it; likewise for the others.
+    EXPECT_EQ(stepsIn[Accelerate], 37);
+    EXPECT_EQ(stepsIn[Hold], 22);
+    EXPECT_EQ(stepsIn[Flash], 17);
+    EXPECT_EQ(stepsIn[Decelerate], 73);
 
     const VECTOR3 expected = host::Add(host::Add(engagePos, host::Scale(kForward, 7.5e8)), drift);
     EXPECT_NEAR(Gap(RelPos(ship), expected), 0.0, 1e-2);
@@ -104,10 +117,12 @@ TEST_F(JumpTest, AccelerationStillRampsAtExactlyThreePointSixSeconds) {
 }
 
 // Forty drives stepped in turn, one per host step: each is stepped every 4 s,
-// so a drive engaged just after its step is next stepped after the ramp's
-// time is over and goes straight to Hold without any velocity change.
+// so a drive engaged just after its step is next stepped from a state 3.9 s
+// later, after the ramp's time is over, and goes straight to Hold without any
+// velocity change.
 TEST_F(JumpTest, ADriveFirstSteppedFourSecondsAfterEngageGoesStraightToHold) {
     std::vector<Vessel *> ships;
+    ships.reserve(40);
     for (int i = 0; i < 40; ++i)
         ships.push_back(MakeVessel("Ship" + std::to_string(i), Vec(i * 1e4, 0, 1e7)));
     for (Vessel *ship : ships)
@@ -121,13 +136,15 @@ TEST_F(JumpTest, ADriveFirstSteppedFourSecondsAfterEngageGoesStraightToHold) {
         Run(1);
     ASSERT_TRUE(aperture.restored);
     const VECTOR3 engageVel = RelVel(ship);
+    const long long engagedAfter = host::World().stepCount;
     ASSERT_TRUE(drive.Engage());
 
     Run(39);
     EXPECT_EQ(drive.GetState(), Accelerate);
     Run(1);
     EXPECT_EQ(drive.GetState(), Hold);
-    EXPECT_EQ(drive.phaseStart, host::World().simTime);
+    // Stepped from the state 3.9 s after the engage command.
+    EXPECT_EQ(drive.phaseStart, static_cast<double>(engagedAfter + 39) * 0.1);
     const VECTOR3 after = RelVel(ship);
     EXPECT_EQ(after.x, engageVel.x);
     EXPECT_EQ(after.y, engageVel.y);

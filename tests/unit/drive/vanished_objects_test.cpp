@@ -15,7 +15,7 @@ TEST_F(VanishedObjectsTest, DeletedFlashObjectsAndVesselsAreNotUsedAgain) {
     ASSERT_TRUE(drive.Engage());
     RunUntil(drive, Flash);
     ASSERT_EQ(Flashes().size(), 2u);
-    DeleteNow(Flashes()[0]);
+    host::DeleteNow(Flashes()[0]);
     RunUntil(drive, Decelerate);
     EXPECT_EQ(Flashes().size(), 0u);
     EXPECT_EQ(Count(Transcript(), "vessel Hyperspace deleted"), 2);

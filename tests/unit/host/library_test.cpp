@@ -5,6 +5,9 @@
 #include "display/mode_registry.h"
 
 #include <dlfcn.h>
+#include <regex>
+#include <sstream>
+#include <vector>
 
 static bool Loaded(const std::string &path) {
     void *h = dlopen(path.c_str(), RTLD_LAZY | RTLD_NOLOAD);
@@ -53,4 +56,22 @@ TEST_F(WorldTest, LoadingThePlugInRunsInitModuleAndUnloadingExitModule) {
     host::UnloadModule();
     EXPECT_EQ(host::FindModeByName("Tarsel"), nullptr);
     EXPECT_TRUE(std::filesystem::exists("Modules/Plugin/TarselMFD.ini"));
+}
+
+// A module built with ORBITER_MODULE carries its build date (the compiler's
+// __DATE__, whatever day that was), and the host writes it once on loading.
+TEST_F(WorldTest, LoadingADatedModuleWritesItsDate) {
+    std::string error;
+    ASSERT_TRUE(host::LoadModule(TARSEL_DATED_MODULE, &error)) << error;
+    const std::regex line(
+        R"re(^\[ *[-0-9.]+\] module date "([A-Z][a-z]{2} [ 0-9][0-9] [0-9]{4})"$)re");
+    std::vector<std::string> dates;
+    std::istringstream events(Transcript());
+    for (std::string text; std::getline(events, text);) {
+        std::smatch m;
+        if (std::regex_match(text, m, line))
+            dates.push_back(m[1]);
+    }
+    ASSERT_EQ(dates.size(), 1u) << Transcript();
+    EXPECT_NE(Date2Int(&dates[0][0]), 0) << dates[0];
 }

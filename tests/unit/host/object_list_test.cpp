@@ -1,6 +1,8 @@
 // The object list as modules see it: order, lookup and names.
 #include "world_fixture.h"
 
+#include <cstring>
+
 TEST_F(WorldTest, BodiesStandBeforeVesselsAndLookupByNameIgnoresCase) {
     Vessel *a = MakeVessel("Hyperspace");
     host::Body *earth = world().AddBody("Earth", 6e24, 6.4e6, Vec(0, 0, 0), Vec(0, 0, 0));
@@ -27,10 +29,30 @@ TEST_F(WorldTest, BodiesStandBeforeVesselsAndLookupByNameIgnoresCase) {
 
     EXPECT_EQ(oapiGetVesselInterface(earth), nullptr);
 
-    // Names are cut to the buffer and always terminated; no buffer, nothing written.
-    char cut[6] = "xxxxx";
-    oapiGetObjectName(a, cut, 6);
-    EXPECT_STREQ(cut, "Hyper");
+    // Names are copied as strncpy copies: cut to the buffer without a
+    // terminating zero when they fill it, padded with zeros when shorter.
+    char cut[12];
+    std::memset(cut, 'x', sizeof cut);
+    oapiGetObjectName(a, cut, 10);
+    EXPECT_EQ(std::string(cut, 12), "Hyperspacexx");
+    oapiGetObjectName(earth, cut, 8);
+    EXPECT_EQ(std::string(cut, 12), std::string("Earth\0\0\0", 8) + "cexx");
     oapiGetObjectName(a, cut, 0);
-    EXPECT_EQ(cut[0], 'H');
+    EXPECT_EQ(cut[0], 'E');
+}
+
+// The object list keeps the scenario's order; the gravitating bodies are
+// counted heaviest first, equal masses in that order.
+TEST_F(WorldTest, GravitatingBodiesAreCountedHeaviestFirst) {
+    host::Body *moon = world().AddBody("Moon", 7.3e22, 1.7e6, Vec(4e8, 0, 0), Vec(0, 0, 0));
+    host::Body *twinA = world().AddBody("TwinA", 1e20, 1e5, Vec(1e9, 0, 0), Vec(0, 0, 0));
+    host::Body *sun = world().AddBody("Sun", 2e30, 7e8, Vec(1.5e11, 0, 0), Vec(0, 0, 0));
+    host::Body *twinB = world().AddBody("TwinB", 1e20, 1e5, Vec(2e9, 0, 0), Vec(0, 0, 0));
+    host::Body *earth = world().AddBody("Earth", 6e24, 6.4e6, Vec(0, 0, 0), Vec(0, 0, 0));
+    const host::Body *const heaviestFirst[] = {sun, earth, moon, twinA, twinB};
+    for (int i = 0; i < 5; ++i)
+        EXPECT_EQ(oapiGetGbodyByIndex(i), heaviestFirst[i]) << i;
+    EXPECT_EQ(oapiGetGbodyByIndex(5), nullptr);
+    EXPECT_EQ(oapiGetObjectByIndex(0), moon);
+    EXPECT_EQ(oapiGetObjectByIndex(4), earth);
 }

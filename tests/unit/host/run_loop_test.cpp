@@ -8,31 +8,48 @@ namespace {
 
 const double kDeg = 3.14159265358979323846 / 180.0;
 
-std::vector<double> stepTimes;
+// What the step hook saw: the time it was given and where a vessel moving at
+// 10 m/s (1 m a step) stood then.
+struct Seen {
+    double simt;
+    double x;
+};
+std::vector<Seen> seen;
+Vessel *mover = nullptr;
 
 } // namespace
 
-// Gravity on vessels is flown by tests/scenarios/gravity_fall.scn.
-TEST_F(WorldTest, EachStepPassesTheComputedTimeAndBodiesMoveWithoutDrift) {
-    stepTimes.clear();
+// The hook gets the time of the state before the step, the first one the
+// start time, and the length of the step about to be taken; the clock
+// advances after the objects have moved. Gravity on vessels is flown by
+// tests/scenarios/gravity_fall.scn.
+TEST_F(WorldTest, EachStepPassesTheTimeBeforeItAndBodiesMoveWithoutDrift) {
+    seen.clear();
     host::Body *b = world().AddBody("Moon", 7e22, 1.7e6, Vec(1e8, 0, 0), Vec(0.1, -1023.7, 3.3));
+    mover = MakeVessel("Mover");
+    mover->vel = Vec(10, 0, 0);
     host::ModuleEntryPoints entry;
     entry.preStep = [](double simt, double simdt, double mjd) {
-        stepTimes.push_back(simt);
+        seen.push_back({simt, mover->pos.x});
         EXPECT_EQ(oapiGetSimTime(), simt);
         EXPECT_EQ(simdt, 0.1);
         EXPECT_DOUBLE_EQ(mjd, 51544.5 + simt / 86400.0);
     };
     host::AttachModule(entry);
-    world().startTime = 100.0;
+    world().startTime = world().simTime = 100.0;
     world().stepLength = 0.1;
     host::RunSteps(3);
     host::RunSteps(0);
     host::RunSteps(-4);
-    ASSERT_EQ(stepTimes.size(), 3u);
-    for (size_t i = 0; i < stepTimes.size(); ++i)
-        EXPECT_EQ(stepTimes[i], 100.0 + static_cast<double>(i + 1) * 0.1);
+    ASSERT_EQ(seen.size(), 3u);
+    for (size_t i = 0; i < seen.size(); ++i) {
+        EXPECT_EQ(seen[i].simt, 100.0 + static_cast<double>(i) * 0.1) << i;
+        EXPECT_EQ(seen[i].x, static_cast<double>(i)) << i;
+    }
+    EXPECT_EQ(oapiGetSimTime(), 100.0 + 3 * 0.1);
+    EXPECT_EQ(mover->pos.x, 3.0);
     host::RunSteps(100000);
+    EXPECT_EQ(seen.back().simt, 100.0 + 100002 * 0.1);
     EXPECT_EQ(oapiGetSimTime(), 100.0 + 100003 * 0.1);
     const double t = 100003 * 0.1;
     EXPECT_EQ(b->pos.x, 1e8 + 0.1 * t);

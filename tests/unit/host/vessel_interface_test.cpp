@@ -27,12 +27,13 @@ TEST_F(WorldTest, DockingSetsTheFlightStatusUntilUndockedOrDeleted) {
     // A deleted vessel lets go of its ports when the step ends.
     oapiDeleteVessel(tip);
     EXPECT_EQ(arm->iface.GetFlightStatus() & 0x2u, 0x2u);
-    world().FlushDeletions();
+    host::FlushDeletions();
     EXPECT_EQ(arm->iface.GetFlightStatus() & 0x2u, 0u);
     EXPECT_EQ(arm->iface.GetDockStatus(arm->iface.GetDockHandle(1)), nullptr);
 }
 
-TEST_F(WorldTest, PropellantMassStaysWithinTheTank) {
+// The simulator stores what it is given: keeping 0 <= mass <= capacity is the caller's job.
+TEST_F(WorldTest, PropellantMassIsStoredAsGivenAndOnlyInTheVesselsOwnTanks) {
     Vessel *v = MakeVessel("Tanker");
     v->tanks = {{6000.0, 100.0}, {50.0, 0.0}};
     VESSEL &vi = v->iface;
@@ -40,20 +41,28 @@ TEST_F(WorldTest, PropellantMassStaysWithinTheTank) {
     ASSERT_NE(ph, nullptr);
     EXPECT_EQ(vi.GetPropellantHandleByIndex(2), nullptr);
 
-    // clang-format off
-    const std::pair<double, double> setAndKept[] = {
-        {2500.0, 2500.0}, {-1.0, 0.0}, {1e9, 6000.0}, {NAN, 6000.0}, {-HUGE_VAL, 0.0}};
-    // clang-format on
-    for (auto [set, kept] : setAndKept) {
-        vi.SetPropellantMass(ph, set);
-        EXPECT_DOUBLE_EQ(vi.GetPropellantMass(ph), kept) << set;
+    for (double mass : {2500.0, -1.0, 1e9, -HUGE_VAL}) {
+        vi.SetPropellantMass(ph, mass);
+        EXPECT_EQ(vi.GetPropellantMass(ph), mass);
     }
+    vi.SetPropellantMass(ph, NAN);
+    EXPECT_TRUE(std::isnan(vi.GetPropellantMass(ph)));
     // Another vessel's tank is not this vessel's to change.
     Vessel *w = MakeVessel("Other");
     w->iface.SetPropellantMass(vi.GetPropellantHandleByIndex(1), 20.0);
     EXPECT_DOUBLE_EQ(v->tanks[1].mass, 0.0);
     EXPECT_DOUBLE_EQ(w->iface.GetPropellantMass(ph), 0.0);
     vi.SetPropellantMass(nullptr, 5.0);
+}
+
+TEST_F(WorldTest, ANegativeSpotLimitTakesTheVisibilityLimit) {
+    Vessel *v = MakeVessel("Flash");
+    v->iface.SetVisibilityLimit(1e-12);
+    EXPECT_EQ(std::make_pair(v->visLimit, v->spotLimit), std::make_pair(1e-12, 1e-12));
+    v->iface.SetVisibilityLimit(2e-3, -0.5);
+    EXPECT_EQ(std::make_pair(v->visLimit, v->spotLimit), std::make_pair(2e-3, 2e-3));
+    v->iface.SetVisibilityLimit(2e-3, 0.0);
+    EXPECT_EQ(std::make_pair(v->visLimit, v->spotLimit), std::make_pair(2e-3, 0.0));
 }
 
 TEST_F(WorldTest, OrientationRoundTripsAndDrivesGlobalRot) {
@@ -111,4 +120,46 @@ TEST_F(WorldTest, StatusIsReadRelativeToTheStrongestPullAndAppliedKeepingTheRest
     vs.rpos = Vec(0, 0, 0);
     v->iface.DefSetStateEx(&vs);
     EXPECT_DOUBLE_EQ(v->pos.z, 5e8);
+}
+
+// There are no surfaces to set a landed vessel down on: a landed record keeps
+// position and velocity and applies the rest; a flying record launches it
+// from the record's place. The run loop leaves a landed vessel where it is.
+TEST_F(WorldTest, ALandedRecordKeepsTheVesselWhereItIsAndAFlyingOneLaunchesIt) {
+    host::Body *earth = world().AddBody("Earth", 6e24, 6.4e6, Vec(1e7, 0, 0), Vec(0, 100, 0));
+    Vessel *v = MakeVessel("Lander", Vec(1e7 + 6.4e6, 0, 0));
+    v->vel = Vec(0, 565, 0);
+    VESSELSTATUS2 vs{};
+    vs.version = 2;
+    vs.rbody = earth;
+    vs.status = 1;
+    vs.rpos = Vec(0, 0, 7e6);
+    vs.rvel = Vec(0, 0, 7500);
+    vs.arot = Vec(0.1, 0.2, 0.3);
+    v->iface.DefSetStateEx(&vs);
+    EXPECT_EQ(v->iface.GetFlightStatus(), 0x1u);
+    VECTOR3 arot;
+    v->iface.GetGlobalOrientation(arot);
+    ExpectVecNear(arot, Vec(0.1, 0.2, 0.3), 1e-12);
+    host::RunSteps(3);
+    ExpectVecNear(v->pos, Vec(1e7 + 6.4e6, 0, 0), 0);
+    ExpectVecNear(v->vel, Vec(0, 565, 0), 0);
+    v->iface.GetStatusEx(&vs);
+    EXPECT_EQ(vs.status, 1);
+
+    vs.status = 0;
+    vs.rpos = Vec(0, 0, 7e6);
+    vs.rvel = Vec(0, 0, 7500);
+    v->iface.DefSetStateEx(&vs);
+    EXPECT_EQ(v->iface.GetFlightStatus(), 0x0u);
+    host::RunSteps(1); // launched from Earth's place at 0.3 s, moving with it
+    ExpectVecNear(v->pos, Vec(1e7, 30 + 10, 7e6 + 750), 1e-9);
+
+    // A vessel made landed stands where a new vessel stands: at the origin, at rest.
+    vs.status = 1;
+    Vessel *made = world().VesselFromHandle(oapiCreateVesselEx("Pad", "Pad", &vs));
+    ASSERT_NE(made, nullptr);
+    EXPECT_EQ(made->iface.GetFlightStatus(), 0x1u);
+    ExpectVecNear(made->pos, Vec(0, 0, 0), 0);
+    ExpectVecNear(made->vel, Vec(0, 0, 0), 0);
 }

@@ -24,7 +24,7 @@ protected:
     }
 
     // A filled cell (in the label colour) or an empty one.
-    static constexpr const char *kFull = "fill #78C8FF", *kEmpty = "outline";
+    static constexpr const char *kFull = "fill #008000", *kEmpty = "outline";
     static std::string Rect(int l, int t, int r, int b, const std::string &how) {
         return "rect " + std::to_string(l) + " " + std::to_string(t) + " " + std::to_string(r) +
                " " + std::to_string(b) + " " + how;
@@ -42,7 +42,7 @@ TEST_F(Page, LabelsStandInColumnOneOnTheirHalfLinesLastAndInFontOne) {
     size_t at = page.calls.size() - 12;
     for (const auto &[label, y] : labels)
         EXPECT_EQ(host::DrawCallLine(page.calls[at++]),
-                  "text 7 " + std::to_string(y) + " font1 #78C8FF \"" + label + "\"");
+                  "text 7 " + std::to_string(y) + " font1 #008000 \"" + label + "\"");
 }
 
 // The class name is drawn literally, format characters and all; every
@@ -55,7 +55,7 @@ TEST_F(Page, ValuesAreCentredInTheirColours) {
     std::strcpy(DriveSettings.ClassName, "100% %s%n");
     host::Page page = Draw(scout, 0);
     EXPECT_EQ(host::LiveCreatedBrushCount(), brushes + 1);
-    EXPECT_EQ(sharedBrushColour, RGB(120, 200, 255));
+    EXPECT_EQ(sharedBrushColour, RGB(0, 128, 0));
     const std::pair<std::string, std::string> values[] = {
         {"100% %s%n", "text 105 9 font0 #00FF00"},
         {"7.50e+08m(0.005AU)", "text 70 27 font0 #00FF00"},
@@ -65,7 +65,7 @@ TEST_F(Page, ValuesAreCentredInTheirColours) {
         {"1 of 3", "text 112 67 font0 #FFFFFF"},
         {"2nd jump with 1 cells", "text 63 234 font0 #FFFFFF"}};
     for (const auto &[text, call] : values)
-        EXPECT_EQ(Listed(page, text), call + " \"" + text + "\"");
+        EXPECT_EQ(Listed(page, text), std::string(call).append(" \"").append(text).append("\""));
 
     std::memset(DriveSettings.ClassName, 'A', 200); // cut to the text buffer
     DriveSettings.ClassName[200] = '\0';
@@ -117,8 +117,8 @@ TEST_F(Page, GeometryFollowsTheDisplaySize) {
     Open(scout, 1, 300, 400);
     host::Page page = Draw(scout, 1);
     EXPECT_EQ(host::PageHeaderLine(page), "page Scout 1 300x400");
-    EXPECT_EQ(Listed(page, "Distance set"), "text 8 350 font1 #78C8FF \"Distance set\"");
-    EXPECT_EQ(Listed(page, "Capacitors"), "text 8 168 font1 #78C8FF \"Capacitors\"");
+    EXPECT_EQ(Listed(page, "Distance set"), "text 8 350 font1 #008000 \"Distance set\"");
+    EXPECT_EQ(Listed(page, "Capacitors"), "text 8 168 font1 #008000 \"Capacitors\"");
     EXPECT_EQ(Listed(page, "S C O U T"), "text 120 14 font0 #00FF00 \"S C O U T\"");
     std::vector<std::string> expected = {
         Rect(56, 156, 57, 198, kFull),    Rect(56, 156, 97, 198, kEmpty),
@@ -138,7 +138,10 @@ TEST_F(Page, ATargetIndexPastTheListIsClamped) {
 
 TEST_F(Page, AVesselThatIsGoneIsNotReadThroughItsInterface) {
     DriveMFD *display = Open(scout, 0);
-    DeleteNow(scout);
+    // Taken out of the world behind the display framework's back, which would
+    // close the display first, so that the display object outlives its vessel.
+    ASSERT_TRUE(host::World().RequestDelete(scout));
+    host::World().Remove(host::World().TakeNextDeletion());
     host::RecordingDC dc;
     display->Update(dc.Handle());
     host::Page page;

@@ -17,8 +17,8 @@ struct Flown {
     int failures = 0;
 };
 
-Flown Fly(const std::string &flight, const std::string &environment = "") {
-    scenario::Scenario s = MustParse(WithFlight(flight, environment));
+Flown FlyScenario(const std::string &text) {
+    scenario::Scenario s = MustParse(text);
     std::ostringstream out, errors;
     host::SetOutput(&out);
     host::SetQuiet(false);
@@ -33,6 +33,10 @@ Flown Fly(const std::string &flight, const std::string &environment = "") {
         if (line.empty() || line[0] != '[')
             flown.printed += line + "\n";
     return flown;
+}
+
+Flown Fly(const std::string &flight, const std::string &environment = "") {
+    return FlyScenario(WithFlight(flight, environment));
 }
 
 } // namespace
@@ -101,4 +105,19 @@ TEST(FlightRunner, FailuresAreReportedAndTheFlightGoesOn) {
     EXPECT_EQ(f.errors, expected);
     EXPECT_EQ(f.failures, failures);
     EXPECT_NE(f.output.find("] still here\n"), std::string::npos);
+}
+
+// A ship declared LANDED shows bit 0 of the flight status (with bit 1 when
+// docked) and stays where it is, gravity or not.
+TEST(FlightRunner, ALandedShipShowsStatusBitZeroAndStaysWhereItIs) {
+    Flown f = FlyScenario("BEGIN_ENVIRONMENT\nGRAVITY ON\nEND_ENVIRONMENT\n"
+                          "BEGIN_BODIES\nEarth MASS 6e24 SIZE 6.4e6 POS 0 0 0\nEND_BODIES\n"
+                          "BEGIN_SHIPS\nBase:Base\nRPOS 6.4e6 0 0\nRVEL 0 400 0\nPORTS 1\n"
+                          "LANDED\nEND\nRover:Rover\nRPOS 6.4e6 0 20\nLANDED\nPORTS 1\n"
+                          "DOCK 0 Base 0\nEND\nEND_SHIPS\n"
+                          "BEGIN_FLIGHT\nPRINT VESSEL Base\nUNDOCK Base 0\nRUN 5\n"
+                          "PRINT VESSEL Base\nEND_FLIGHT\n");
+    EXPECT_EQ(f.printed, "vessel Base pos 6400000 0 0 vel 0 400 0 dir 0 0 1 status 3 tanks\n"
+                         "vessel Base pos 6400000 0 0 vel 0 400 0 dir 0 0 1 status 1 tanks\n");
+    EXPECT_EQ(f.failures, 0) << f.errors;
 }
