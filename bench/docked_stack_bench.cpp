@@ -1,6 +1,7 @@
 // The jump step of a vessel with a 7 x 7 lattice of four-port modules docked
 // to it: the walk that deletes them, as a drive makes it at the jump.
 #include "drive/drive_unit.h"
+#include "world/simulation.h"
 #include "world/transcript.h"
 #include "world/world.h"
 
@@ -48,7 +49,7 @@ void DockedLatticeWalk(benchmark::State &state) {
         DriveUnit::RemoveDockedStack(&ship->iface, nullptr);
         state.PauseTiming();
         const size_t pending = host::World().objects.size();
-        host::World().FlushDeletions();
+        host::FlushDeletions();
         if (host::World().objects.size() + side * side != pending)
             state.SkipWithError("not every module was deleted once");
         state.ResumeTiming();
