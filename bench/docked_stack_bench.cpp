@@ -46,7 +46,7 @@ void DockedLatticeWalk(benchmark::State &state) {
         Vessel *ship = BuildLattice(side);
         discarded.str("");
         state.ResumeTiming();
-        DriveUnit::RemoveDockedStack(&ship->iface, nullptr);
+        DriveUnit::RemoveDockedStack(ship->iface, nullptr);
         state.PauseTiming();
         const size_t pending = host::World().objects.size();
         host::FlushDeletions();

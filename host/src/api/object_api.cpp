@@ -90,7 +90,7 @@ void oapiGetRelativeVel(OBJHANDLE hObj, OBJHANDLE hRef, VECTOR3 *vel) {
 
 VESSEL *oapiGetVesselInterface(OBJHANDLE hVessel) {
     Vessel *v = World().VesselFromHandle(hVessel);
-    return v ? &v->iface : nullptr;
+    return v ? v->iface : nullptr;
 }
 
 bool oapiIsVessel(OBJHANDLE hVessel) {

@@ -136,7 +136,7 @@ bool OpenDisplay(Vessel *v, int position, DWORD width, DWORD height, std::string
     // The extended message first, with the open record; the plain one, with
     // the size packed, when that makes no display.
     UINT pos = static_cast<UINT>(position);
-    LPARAM vessel = reinterpret_cast<LPARAM>(&v->iface);
+    LPARAM vessel = reinterpret_cast<LPARAM>(v->iface);
     MFDMODEOPENSPEC openSpec{width, height, &mode->spec};
     OAPI_MSGTYPE made =
         d->msgproc(OAPI_MSG_MFD_OPENEDEX, pos, reinterpret_cast<WPARAM>(&openSpec), vessel);

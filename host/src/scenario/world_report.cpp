@@ -41,7 +41,7 @@ std::string VesselLine(const Vessel &v) {
     std::string line = "vessel " + v.name + " pos " + FormatTriple(RelativePos(v)) + " vel " +
                        FormatTriple(RelativeVel(v)) + " dir " +
                        FormatTriple(host::MulMatrix(v.rot, forward)) + " status " +
-                       std::to_string(v.iface.GetFlightStatus()) + " tanks";
+                       std::to_string(v.iface->GetFlightStatus()) + " tanks";
     for (const host::Tank &tank : v.tanks)
         line += " " + FormatNumber(tank.mass);
     return line;

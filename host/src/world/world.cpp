@@ -2,6 +2,7 @@
 #include "world/world.h"
 
 #include "platform/text_case.h"
+#include "world/interface_places.h"
 
 #include "world/transcript.h"
 
@@ -66,7 +67,9 @@ Vessel *WorldState::AddVessel(const std::string &name, const std::string &classN
                                [v](const std::unique_ptr<SimObject> &o) { return o.get() == v; });
         owned_.push_back(std::move(*it));
         graveyard_.erase(it);
+        VESSEL *place = v->iface; // the interface goes with the vessel's place
         *v = Vessel();
+        v->iface = place;
     } else {
         owned_.push_back(std::make_unique<Vessel>());
         v = static_cast<Vessel *>(owned_.back().get());
@@ -75,7 +78,11 @@ Vessel *WorldState::AddVessel(const std::string &name, const std::string &classN
     v->name = name;
     v->className = className;
     v->rot = IdentityMatrix();
-    v->iface = VESSEL(Handle(v)); // resolves the handle, so only once it is known
+    // Made once the handle is known, as the interface resolves it.
+    if (v->iface)
+        *v->iface = VESSEL(Handle(v));
+    else
+        v->iface = new (NewInterfacePlace()) VESSEL(Handle(v));
     objects.push_back(v);
     Event("vessel %s created (%s)", name.c_str(), className.c_str());
     return v;

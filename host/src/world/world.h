@@ -82,7 +82,7 @@ public:
     int status = 0; // 0 flying, 1 landed
     bool deletePending = false;
     OBJHANDLE cameraFallback = nullptr; // where the camera goes when this vessel is removed
-    VESSEL iface{nullptr};              // the interface given to modules; bound by AddVessel
+    VESSEL *iface = nullptr;            // the interface given to modules; made by AddVessel
     double TotalMass() const;
     bool Docked() const;
 };

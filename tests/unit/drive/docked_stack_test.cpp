@@ -48,7 +48,7 @@ protected:
         transcript.str("");
         RunUntil(*drive, Flash);
         EXPECT_TRUE(oapiIsVessel(host::Handle(ship)));
-        EXPECT_EQ(ship->iface.GetFlightStatus() & 0x2u, 0u);
+        EXPECT_EQ(ship->iface->GetFlightStatus() & 0x2u, 0u);
         return DeletedInOrder(Transcript());
     }
 

@@ -50,8 +50,8 @@ protected:
     DriveUnit &MakeDrive(Vessel *v, int fullCells = 0, int32_t soundId = -1) {
         static const int32_t slots[4] = {50, 52, 53, 54};
         double *ranges = new double[5]{7.5e8, 7.5e9, 7.5e10, 7.5e11, 7.5e12};
-        DriveParams params{&v->iface, &aperture, 5,    soundId, slots,
-                           50000.0,   ranges,    10.0, 10.0,    6000.0};
+        DriveParams params{v->iface, &aperture, 5,    soundId, slots,
+                           50000.0,  ranges,    10.0, 10.0,    6000.0};
         drives.push_back(std::make_unique<DriveUnit>(params));
         registry_.Insert(v->name.c_str(), reinterpret_cast<uintptr_t>(drives.back().get()));
         FillCells(*drives.back(), fullCells);

@@ -24,7 +24,7 @@ TEST_F(DriveTest, FleetJumpTakesReadyVesselsJustInsideTheRangeAlong) {
     DriveUnit &orphan = MakeDrive(lost, 1);
     const MATRIX3 insideRot = inside->rot;
     transcript.str("");
-    FleetJump(&leader->iface, &lead, id);
+    FleetJump(leader->iface, &lead, id);
     EXPECT_NE(Transcript().find("sound PlayVesselWaveOBSound3 id=0 slot=55 loop=0 volume=255"),
               std::string::npos);
     EXPECT_EQ(Transcript().find("slot=51"), std::string::npos);
@@ -44,7 +44,7 @@ TEST_F(DriveTest, FleetJumpTakesReadyVesselsJustInsideTheRangeAlong) {
     const VECTOR3 leaderStart = RelPos(leader);
     const VECTOR3 insideStart = RelPos(inside);
     transcript.str("");
-    FleetJump(&leader->iface, &lead, id);
+    FleetJump(leader->iface, &lead, id);
     EXPECT_EQ(lead.GetState(), Accelerate);
     EXPECT_EQ(follower.GetState(), Accelerate);
     EXPECT_EQ(stayer.GetState(), Idle);

@@ -220,7 +220,7 @@ TEST_F(JumpTest, ThreeCellsJumpTheThirdRangeLeavingWhatDockedBehind) {
     EXPECT_TRUE(oapiIsVessel(host::Handle(bystander)));
     EXPECT_FALSE(oapiIsVessel(host::Handle(left)));
     EXPECT_FALSE(oapiIsVessel(host::Handle(right)));
-    EXPECT_EQ(ship->iface.GetFlightStatus() & 0x2u, 0u) << "undocked when the stack went";
+    EXPECT_EQ(ship->iface->GetFlightStatus() & 0x2u, 0u) << "undocked when the stack went";
     RunUntil(drive, Idle);
     EXPECT_NEAR(ApertureDegrees(), 30.0, 1e-9);
 }

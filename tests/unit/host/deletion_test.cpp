@@ -56,7 +56,7 @@ TEST_F(WorldTest, WithReuseANewVesselTakesThePlaceOfTheLastDeletedOne) {
     Vessel *second = MakeVessel("Second", Vec(5, 6, 7), 2);
     MakeVessel("Stays");
     second->tanks = {{100.0, 50.0}};
-    VESSEL *secondInterface = &second->iface;
+    VESSEL *secondInterface = second->iface;
     ASSERT_TRUE(host::DeleteNow(first));
     ASSERT_TRUE(host::DeleteNow(second));
 

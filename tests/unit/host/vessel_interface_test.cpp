@@ -14,29 +14,29 @@ TEST_F(WorldTest, DockingSetsTheFlightStatusUntilUndockedOrDeleted) {
     EXPECT_FALSE(world().Dock(hub, 3, tip, 0)); // no such port
     EXPECT_FALSE(world().Dock(hub, 0, hub, 1)); // not to itself
 
-    EXPECT_EQ(hub->iface.GetFlightStatus(), 0x2u);
+    EXPECT_EQ(hub->iface->GetFlightStatus(), 0x2u);
     hub->status = 1;
-    EXPECT_EQ(hub->iface.GetFlightStatus(), 0x3u);
-    EXPECT_EQ(hub->iface.GetDockStatus(hub->iface.GetDockHandle(2)), arm);
-    EXPECT_EQ(hub->iface.GetDockStatus(arm->iface.GetDockHandle(0)), nullptr); // not its port
+    EXPECT_EQ(hub->iface->GetFlightStatus(), 0x3u);
+    EXPECT_EQ(hub->iface->GetDockStatus(hub->iface->GetDockHandle(2)), arm);
+    EXPECT_EQ(hub->iface->GetDockStatus(arm->iface->GetDockHandle(0)), nullptr); // not its port
 
     EXPECT_TRUE(world().Undock(arm, 0));
     EXPECT_FALSE(world().Undock(arm, 0));
-    EXPECT_EQ(hub->iface.GetFlightStatus(), 0x1u);
+    EXPECT_EQ(hub->iface->GetFlightStatus(), 0x1u);
 
     // A deleted vessel lets go of its ports when the step ends.
     oapiDeleteVessel(tip);
-    EXPECT_EQ(arm->iface.GetFlightStatus() & 0x2u, 0x2u);
+    EXPECT_EQ(arm->iface->GetFlightStatus() & 0x2u, 0x2u);
     host::FlushDeletions();
-    EXPECT_EQ(arm->iface.GetFlightStatus() & 0x2u, 0u);
-    EXPECT_EQ(arm->iface.GetDockStatus(arm->iface.GetDockHandle(1)), nullptr);
+    EXPECT_EQ(arm->iface->GetFlightStatus() & 0x2u, 0u);
+    EXPECT_EQ(arm->iface->GetDockStatus(arm->iface->GetDockHandle(1)), nullptr);
 }
 
 // The simulator stores what it is given: keeping 0 <= mass <= capacity is the caller's job.
 TEST_F(WorldTest, PropellantMassIsStoredAsGivenAndOnlyInTheVesselsOwnTanks) {
     Vessel *v = MakeVessel("Tanker");
     v->tanks = {{6000.0, 100.0}, {50.0, 0.0}};
-    VESSEL &vi = v->iface;
+    VESSEL &vi = *v->iface;
     PROPELLANT_HANDLE ph = vi.GetPropellantHandleByIndex(0);
     ASSERT_NE(ph, nullptr);
     EXPECT_EQ(vi.GetPropellantHandleByIndex(2), nullptr);
@@ -49,39 +49,39 @@ TEST_F(WorldTest, PropellantMassIsStoredAsGivenAndOnlyInTheVesselsOwnTanks) {
     EXPECT_TRUE(std::isnan(vi.GetPropellantMass(ph)));
     // Another vessel's tank is not this vessel's to change.
     Vessel *w = MakeVessel("Other");
-    w->iface.SetPropellantMass(vi.GetPropellantHandleByIndex(1), 20.0);
+    w->iface->SetPropellantMass(vi.GetPropellantHandleByIndex(1), 20.0);
     EXPECT_DOUBLE_EQ(v->tanks[1].mass, 0.0);
-    EXPECT_DOUBLE_EQ(w->iface.GetPropellantMass(ph), 0.0);
+    EXPECT_DOUBLE_EQ(w->iface->GetPropellantMass(ph), 0.0);
     vi.SetPropellantMass(nullptr, 5.0);
 }
 
 TEST_F(WorldTest, ANegativeSpotLimitTakesTheVisibilityLimit) {
     Vessel *v = MakeVessel("Flash");
-    v->iface.SetVisibilityLimit(1e-12);
+    v->iface->SetVisibilityLimit(1e-12);
     EXPECT_EQ(std::make_pair(v->visLimit, v->spotLimit), std::make_pair(1e-12, 1e-12));
-    v->iface.SetVisibilityLimit(2e-3, -0.5);
+    v->iface->SetVisibilityLimit(2e-3, -0.5);
     EXPECT_EQ(std::make_pair(v->visLimit, v->spotLimit), std::make_pair(2e-3, 2e-3));
-    v->iface.SetVisibilityLimit(2e-3, 0.0);
+    v->iface->SetVisibilityLimit(2e-3, 0.0);
     EXPECT_EQ(std::make_pair(v->visLimit, v->spotLimit), std::make_pair(2e-3, 0.0));
 }
 
 TEST_F(WorldTest, OrientationRoundTripsAndDrivesGlobalRot) {
     Vessel *v = MakeVessel("Turner");
     for (const VECTOR3 &arot : {Vec(0.3, -0.7, 2.5), Vec(-3.0, 1.2, -0.1), Vec(0, 0, 0)}) {
-        v->iface.SetGlobalOrientation(arot);
+        v->iface->SetGlobalOrientation(arot);
         VECTOR3 back;
-        v->iface.GetGlobalOrientation(back);
+        v->iface->GetGlobalOrientation(back);
         ExpectVecNear(back, arot, 1e-12);
     }
     // Applied at once: a new orientation turns the next GlobalRot.
     v->rot = host::RotationFromAxes(Vec(1, 0, 0), Vec(0, 1, 0));
     VECTOR3 arot, fwd;
-    v->iface.GetGlobalOrientation(arot);
-    v->iface.SetGlobalOrientation(Vec(0, 0, 0));
-    v->iface.GlobalRot(Vec(0, 0, 50000), fwd);
+    v->iface->GetGlobalOrientation(arot);
+    v->iface->SetGlobalOrientation(Vec(0, 0, 0));
+    v->iface->GlobalRot(Vec(0, 0, 50000), fwd);
     ExpectVecNear(fwd, Vec(0, 0, 50000), 1e-9);
-    v->iface.SetGlobalOrientation(arot);
-    v->iface.GlobalRot(Vec(0, 0, 50000), fwd);
+    v->iface->SetGlobalOrientation(arot);
+    v->iface->GlobalRot(Vec(0, 0, 50000), fwd);
     ExpectVecNear(fwd, Vec(50000, 0, 0), 1e-9);
 }
 
@@ -90,14 +90,14 @@ TEST_F(WorldTest, StatusIsReadRelativeToTheStrongestPullAndAppliedKeepingTheRest
     host::Body *earth = world().AddBody("Earth", 6e24, 6.4e6, Vec(1.5e11, 0, 0), Vec(0, 3e4, 0));
     Vessel *v = MakeVessel("Ship", Vec(1.5e11 + 7e6, 0, 0), 1);
     v->vel = Vec(0, 3e4 + 7.5e3, 0);
-    v->iface.SetGlobalOrientation(Vec(0.1, 0.2, 0.3));
+    v->iface->SetGlobalOrientation(Vec(0.1, 0.2, 0.3));
     v->tanks = {{100.0, 40.0}};
 
     VESSELSTATUS2 vs;
     std::memset(&vs, 0xAB, sizeof vs); // whatever the caller left in it
     vs.version = 2;
     vs.flag = 0;
-    v->iface.GetStatusEx(&vs);
+    v->iface->GetStatusEx(&vs);
     EXPECT_EQ(vs.rbody, earth);
     ExpectVecNear(vs.rpos, Vec(7e6, 0, 0), 1e-3);
     ExpectVecNear(vs.rvel, Vec(0, 7.5e3, 0), 1e-9);
@@ -106,19 +106,19 @@ TEST_F(WorldTest, StatusIsReadRelativeToTheStrongestPullAndAppliedKeepingTheRest
 
     vs.rpos = Vec(0, 0, 5e8);
     vs.rvel = Vec(0, 2, 0);
-    v->iface.DefSetStateEx(&vs);
+    v->iface->DefSetStateEx(&vs);
     ExpectVecNear(v->pos, Vec(1.5e11, 0, 5e8), 0);
     ExpectVecNear(v->vel, Vec(0, 3e4 + 2, 0), 0);
     EXPECT_EQ(std::tie(v->tanks[0].mass, v->mass), std::make_tuple(40.0, 1000.0));
     EXPECT_EQ(v->ports.size(), 1u);
     // Far from the planet the star pulls harder.
-    v->iface.GetStatusEx(&vs);
+    v->iface->GetStatusEx(&vs);
     EXPECT_EQ(vs.rbody, sun);
 
     // Only version 2 is understood.
     vs.version = 1;
     vs.rpos = Vec(0, 0, 0);
-    v->iface.DefSetStateEx(&vs);
+    v->iface->DefSetStateEx(&vs);
     EXPECT_DOUBLE_EQ(v->pos.z, 5e8);
 }
 
@@ -136,22 +136,22 @@ TEST_F(WorldTest, ALandedRecordKeepsTheVesselWhereItIsAndAFlyingOneLaunchesIt) {
     vs.rpos = Vec(0, 0, 7e6);
     vs.rvel = Vec(0, 0, 7500);
     vs.arot = Vec(0.1, 0.2, 0.3);
-    v->iface.DefSetStateEx(&vs);
-    EXPECT_EQ(v->iface.GetFlightStatus(), 0x1u);
+    v->iface->DefSetStateEx(&vs);
+    EXPECT_EQ(v->iface->GetFlightStatus(), 0x1u);
     VECTOR3 arot;
-    v->iface.GetGlobalOrientation(arot);
+    v->iface->GetGlobalOrientation(arot);
     ExpectVecNear(arot, Vec(0.1, 0.2, 0.3), 1e-12);
     host::RunSteps(3);
     ExpectVecNear(v->pos, Vec(1e7 + 6.4e6, 0, 0), 0);
     ExpectVecNear(v->vel, Vec(0, 565, 0), 0);
-    v->iface.GetStatusEx(&vs);
+    v->iface->GetStatusEx(&vs);
     EXPECT_EQ(vs.status, 1);
 
     vs.status = 0;
     vs.rpos = Vec(0, 0, 7e6);
     vs.rvel = Vec(0, 0, 7500);
-    v->iface.DefSetStateEx(&vs);
-    EXPECT_EQ(v->iface.GetFlightStatus(), 0x0u);
+    v->iface->DefSetStateEx(&vs);
+    EXPECT_EQ(v->iface->GetFlightStatus(), 0x0u);
     host::RunSteps(1); // launched from Earth's place at 0.3 s, moving with it
     ExpectVecNear(v->pos, Vec(1e7, 30 + 10, 7e6 + 750), 1e-9);
 
@@ -159,7 +159,7 @@ TEST_F(WorldTest, ALandedRecordKeepsTheVesselWhereItIsAndAFlyingOneLaunchesIt) {
     vs.status = 1;
     Vessel *made = world().VesselFromHandle(oapiCreateVesselEx("Pad", "Pad", &vs));
     ASSERT_NE(made, nullptr);
-    EXPECT_EQ(made->iface.GetFlightStatus(), 0x1u);
+    EXPECT_EQ(made->iface->GetFlightStatus(), 0x1u);
     ExpectVecNear(made->pos, Vec(0, 0, 0), 0);
     ExpectVecNear(made->vel, Vec(0, 0, 0), 0);
 }

@@ -27,7 +27,7 @@ protected:
 DriveUnit *MakeDrive(const char *vesselName) {
     static const int32_t slots[4] = {50, 52, 53, 54};
     DriveParams params{};
-    params.vessel = &host::World().AddVessel(vesselName, "probe")->iface;
+    params.vessel = host::World().AddVessel(vesselName, "probe")->iface;
     params.soundSlots = slots;
     params.rangeTable = new double[1]{7.5e8}; // the drive owns it
     return new DriveUnit(params);
