@@ -122,7 +122,12 @@ int WorldState::IndexOf(const SimObject *o) const {
 }
 
 bool WorldState::RequestDelete(Vessel *v, OBJHANDLE fallback) {
-    if (!v || v->deletePending || !IsLiveVessel(Handle(v)))
+    if (v && v->deletePending) {
+        // Harmless here, but a module should ask once.
+        Event("vessel %s: deletion requested again", v->name.c_str());
+        return false;
+    }
+    if (!v || !IsLiveVessel(Handle(v)))
         return false;
     v->deletePending = true;
     v->cameraFallback = fallback;

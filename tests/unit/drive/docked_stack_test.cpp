@@ -43,10 +43,12 @@ protected:
             << a->name << ":" << portA << " " << b->name << ":" << portB;
     }
 
-    // Runs to the jump and returns the vessels deleted by it, in order.
+    // Runs to the jump and returns the vessels deleted by it, in order; each
+    // was asked for once.
     std::vector<std::string> Jump() {
         transcript.str("");
         RunUntil(*drive, Flash);
+        EXPECT_EQ(Transcript().find("deletion requested again"), std::string::npos);
         EXPECT_TRUE(oapiIsVessel(host::Handle(ship)));
         EXPECT_EQ(ship->iface->GetFlightStatus() & 0x2u, 0u);
         return DeletedInOrder(Transcript());

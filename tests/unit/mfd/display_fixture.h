@@ -1,7 +1,8 @@
-// A simulation run with the module initialised, the stand-in sound library
-// loaded and a small world: the body Earth, the ship Scout (three tanks) and
-// the ship Tug. Displays are opened through the host's display framework,
-// as the simulator does.
+// A simulation run with the module attached to the host (its entry points
+// called as the simulator calls them), the stand-in sound library loaded and
+// a small world: the body Earth, the ship Scout (three tanks) and the ship
+// Tug. Displays are opened through the host's display framework, as the
+// simulator does.
 #ifndef TEST_MFD_DISPLAY_FIXTURE_H
 #define TEST_MFD_DISPLAY_FIXTURE_H
 
@@ -18,8 +19,15 @@ protected:
     void SetUp() override {
         ModuleWorldTest::SetUp();
         LoadSound();
-        InitModule(nullptr);
-        opcOpenRenderViewport(nullptr, 1024, 768, FALSE);
+        host::ModuleEntryPoints module;
+        module.initModule = InitModule;
+        module.exitModule = ExitModule;
+        module.preStep = opcPreStep;
+        module.openRenderViewport = opcOpenRenderViewport;
+        module.closeRenderViewport = opcCloseRenderViewport;
+        module.deleteVessel = opcDeleteVessel;
+        host::AttachModule(module);
+        host::BeginRun();
         host::World().AddBody("Earth", 5.97e24, 6.371e6, VECTOR3{}, VECTOR3{});
         // 1000 m from Earth's centre along x, facing +z, up +y, tanks of 1000 kg each.
         scout = AddShip("Scout", host::Vec(1000, 0, 0), VECTOR3{}, host::Vec(0, 0, 1),
@@ -28,9 +36,8 @@ protected:
     }
 
     void TearDown() override {
-        host::CloseAllDisplays();
-        opcCloseRenderViewport();
-        ExitModule(nullptr);
+        host::EndRun();
+        host::UnloadModule();
         ModuleWorldTest::TearDown();
     }
 
