@@ -56,6 +56,18 @@ DriveUnit *CreateDrive(VESSEL *vessel, int soundId) {
     return drive;
 }
 
+// The value, entered in the registry under the key; null when there is no
+// value or the registry cannot hold it, and then the value is freed.
+template <typename T> T *Registered(KeyedTable *registry, const char *key, T *value) {
+    bool stored = false;
+    if (value)
+        registry->Insert(key, reinterpret_cast<uintptr_t>(value), &stored);
+    if (stored)
+        return value;
+    delete value;
+    return nullptr;
+}
+
 uint32_t OwnIndex(VESSEL *vessel) {
     OBJHANDLE own = vessel->GetHandle();
     DWORD count = oapiGetObjectCount();
@@ -81,29 +93,17 @@ DriveMFD::DriveMFD(DWORD w, DWORD h, VESSEL *vessel, UINT position)
         soundId = drive->GetSoundId();
     } else {
         soundId = ConnectAndLoadWaves(vessel);
-        drive = CreateDrive(vessel, soundId);
-        bool stored = false;
-        if (drive)
-            driveRegistry->Insert(key, reinterpret_cast<uintptr_t>(drive), &stored);
-        if (!stored) {
-            delete drive;
-            drive = nullptr;
+        drive = Registered(driveRegistry, key, CreateDrive(vessel, soundId));
+        if (!drive)
             return;
-        }
     }
 
     MakeStateKey(vessel, position, key);
     state = reinterpret_cast<MFDState *>(stateRegistry->Find(key));
     if (!state) {
-        state = new (std::nothrow) MFDState;
-        bool stored = false;
-        if (state)
-            stateRegistry->Insert(key, reinterpret_cast<uintptr_t>(state), &stored);
-        if (!stored) {
-            delete state;
-            state = nullptr;
+        state = Registered(stateRegistry, key, new (std::nothrow) MFDState);
+        if (!state)
             return;
-        }
         state->targetIndex = OwnIndex(vessel);
     }
     state->drive = drive;

@@ -6,7 +6,8 @@
 #include <sys/mman.h>
 #endif
 
-#include <new>
+#include <memory>
+#include <vector>
 
 namespace host {
 namespace {
@@ -46,7 +47,9 @@ void *NewInterfacePlace() {
     unsigned char *region = Region();
     if (region && used < kInterfacePlaces)
         return region + kInterfaceStride * used++;
-    return ::operator new(kInterfaceStride);
+    static std::vector<std::unique_ptr<unsigned char[]>> elsewhere;
+    elsewhere.push_back(std::make_unique<unsigned char[]>(kInterfaceStride));
+    return elsewhere.back().get();
 }
 
 } // namespace host

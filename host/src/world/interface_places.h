@@ -11,12 +11,15 @@
 namespace host {
 
 // The address of the fixed region, and how far apart the interfaces stand.
-constexpr uintptr_t kInterfaceRegion = 0x600000000;
+// The region lies where neither the program, its libraries and heap, nor the
+// shadow memory of the address sanitizer, nor Wine put anything (32 TiB).
+constexpr uintptr_t kInterfaceRegion = 0x200000000000;
 constexpr uintptr_t kInterfaceStride = 0x40;
 constexpr uintptr_t kInterfacePlaces = 1 << 20;
 
-// Room for one more interface, never given back: the next place of the fixed
-// region, or, once the region is full or could not be had, heap memory.
+// Room for one more interface, kept until the program ends: the next place of
+// the fixed region, or, once the region is full or could not be had, heap
+// memory (then runs may not repeat).
 void *NewInterfacePlace();
 
 } // namespace host
