@@ -3,12 +3,13 @@
 
 #include <cctype>
 #include <cstring>
-#include <dlfcn.h>
 
+// The instance is the library's handle, as the module's entry routine got it.
 void InitLib(HINSTANCE hModule) {
     if (!hModule)
         return;
-    auto init = reinterpret_cast<void (*)(HINSTANCE)>(dlsym(hModule, "InitModule"));
+    auto init = reinterpret_cast<void (*)(HINSTANCE)>(
+        reinterpret_cast<void (*)()>(GetProcAddress(static_cast<HMODULE>(hModule), "InitModule")));
     if (init)
         init(hModule);
 }

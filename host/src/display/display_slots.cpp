@@ -1,6 +1,6 @@
 // The open displays of every vessel, and what the pilot does with them.
-#include "display/default_styles.h"
 #include "display/displays.h"
+#include "display/drawing_surface.h"
 #include "display/mfd_host.h"
 #include "display/mode_registry.h"
 
@@ -96,15 +96,12 @@ bool StillOpen(const MFDHost *d) {
     return false;
 }
 
-// A fresh context as the simulator hands it to Update: default font 0, the
-// stock null brush and default pen 0 selected, the text colour the display's
-// main colour.
-void Draw(MFDHost &d, RecordingDC &dc) {
-    dc.font = DefaultFont(0);
-    dc.brush = LookUpGdiObject(GetStockObject(NULL_BRUSH));
-    dc.pen = DefaultPen(0);
-    dc.textColour = kDefaultTextColour;
-    d.display->Update(dc.Handle());
+// Update on a fresh context prepared as the simulator hands it over.
+void Draw(MFDHost &d, Page *page) {
+    DrawingSurface surface(d.width, d.height);
+    d.display->Update(surface.Handle());
+    if (page)
+        surface.TakeDrawing(page);
 }
 
 } // namespace
@@ -241,13 +238,11 @@ bool DrawPage(Vessel *v, int position, Page *page, std::string *error) {
     MFDHost *d = Reach(v, position, error);
     if (!d)
         return false;
-    RecordingDC dc;
-    Draw(*d, dc);
+    Draw(*d, page);
     page->vesselName = v->name;
     page->position = position;
     page->width = d->width;
     page->height = d->height;
-    page->calls = std::move(dc.calls);
     return true;
 }
 
@@ -264,8 +259,7 @@ void RefreshDisplays() {
         // Cleared first: a request made while drawing asks for the next step.
         d->drawDue = false;
         d->lastDrawn = now;
-        RecordingDC scratch;
-        Draw(*d, scratch);
+        Draw(*d, nullptr);
     }
 }
 

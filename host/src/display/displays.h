@@ -54,6 +54,10 @@ struct Page {
     int position = 0;
     DWORD width = 0, height = 0;
     std::vector<DrawCall> calls;
+    // The pixels drawn, 0x00RRGGBB row by row from the top, where the platform
+    // draws them (Windows); empty where the host only records the calls, and
+    // WritePagePng draws them itself.
+    std::vector<uint32_t> pixels;
 };
 
 struct ButtonInfo {
@@ -101,7 +105,7 @@ bool CancelInputBox(std::string *error);
 std::string InputBoxTitle(); // empty when none is open
 void CancelOpenInputBoxAtRunEnd();
 
-// Renders a recorded page to a PNG file.
+// Writes the page as a PNG picture: its pixels, or else its calls drawn.
 bool WritePagePng(const Page &page, const std::string &path, std::string *error);
 
 } // namespace host

@@ -25,11 +25,12 @@ void MFD::InvalidateButtons() {
 }
 
 // The title stands in the top-left corner in font 0 and the main colour;
-// the context keeps what it had selected before.
+// the context keeps what it had selected before. Fonts belong to the display
+// the object is on: before it is attached there are none.
 void MFD::Title(HDC hDC, const char *title) const {
-    if (!title)
+    if (!title || !host)
         return;
-    HGDIOBJ oldFont = SelectObject(hDC, host::DefaultFont(0));
+    HGDIOBJ oldFont = SelectObject(hDC, host::DefaultFont(0, host->height));
     COLORREF oldColour = SetTextColor(hDC, host::kDefaultTextColour);
     TextOutA(hDC, static_cast<int>(cw), 1, title, static_cast<int>(std::strlen(title)));
     SetTextColor(hDC, oldColour);
@@ -38,14 +39,14 @@ void MFD::Title(HDC hDC, const char *title) const {
 }
 
 HPEN MFD::SelectDefaultPen(HDC hDC, DWORD i) const {
-    host::GdiObject *pen = host::DefaultPen(i);
+    HPEN pen = host::DefaultPen(i);
     if (!pen)
         return nullptr;
     return static_cast<HPEN>(SelectObject(hDC, pen));
 }
 
 HFONT MFD::SelectDefaultFont(HDC hDC, DWORD i) const {
-    host::GdiObject *font = host::DefaultFont(i);
+    HFONT font = host ? host::DefaultFont(i, host->height) : nullptr;
     if (!font)
         return nullptr;
     return static_cast<HFONT>(SelectObject(hDC, font));

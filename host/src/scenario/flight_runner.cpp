@@ -2,6 +2,7 @@
 #include "scenario/flight_runner.h"
 
 #include "display/displays.h"
+#include "platform/host_paths.h"
 #include "scenario/flight_checks.h"
 #include "scenario/world_report.h"
 #include "world/module_logs.h"
@@ -91,16 +92,16 @@ Failure PrintPage(const Command &c, const std::string &outDir) {
             host::Print(line);
         return Failure();
     }
-    std::filesystem::path path(c.name);
-    if (path.is_relative())
-        path = std::filesystem::path(outDir) / path;
+    // Named in the form the out folder was given in; opened as the system opens it.
+    const std::string path = (std::filesystem::path(outDir) / c.name).generic_string();
+    const std::filesystem::path file = host::SystemPath(path);
     std::error_code ignored;
-    if (path.has_parent_path())
-        std::filesystem::create_directories(path.parent_path(), ignored);
-    if (!host::WritePagePng(page, path.string(), &failure))
+    if (file.has_parent_path())
+        std::filesystem::create_directories(file.parent_path(), ignored);
+    if (!host::WritePagePng(page, file.string(), &failure))
         return failure;
     host::Event("snapshot of display %s %d written to %s", v->name.c_str(), c.position,
-                path.string().c_str());
+                path.c_str());
     return Failure();
 }
 

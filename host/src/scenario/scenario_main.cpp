@@ -1,6 +1,7 @@
 // From the command line to the exit status.
 #include "scenario/scenario_main.h"
 
+#include "platform/host_paths.h"
 #include "scenario/command_line.h"
 #include "scenario/flight_runner.h"
 #include "scenario/scenario_parser.h"
@@ -32,22 +33,17 @@ const char *SoundVariant(SoundLibrary sound) {
 
 // Paths given on the command line mean what they meant where the host was
 // started, also after it has moved into the root folder.
-bool MakeAbsolute(std::string *path, std::string *error) {
-    std::error_code ec;
-    fs::path absolute = fs::absolute(*path, ec);
-    if (ec) {
-        *error = "cannot resolve '" + *path + "': " + ec.message();
-        return false;
-    }
-    *path = absolute.lexically_normal().string();
-    return true;
+void MakeAbsolute(Options *options) {
+    for (std::string *path : {&options->out, &options->module, &options->root})
+        *path = host::AbsolutePath(*path);
 }
 
 bool EnterRoot(const std::string &root, std::string *error) {
     std::error_code ec;
-    fs::create_directories(root, ec);
+    const fs::path folder = host::SystemPath(root);
+    fs::create_directories(folder, ec);
     if (!ec)
-        fs::current_path(root, ec);
+        fs::current_path(folder, ec);
     if (ec)
         *error = "cannot use the root folder '" + root + "': " + ec.message();
     return !ec;
@@ -73,8 +69,8 @@ int Prepare(const Options &given) {
         std::cerr << error << "\n";
         return kExitInvalid;
     }
-    if (!MakeAbsolute(&options.out, &error) || !MakeAbsolute(&options.module, &error) ||
-        !MakeAbsolute(&options.root, &error) || !EnterRoot(options.root, &error)) {
+    MakeAbsolute(&options);
+    if (!EnterRoot(options.root, &error)) {
         std::cerr << "tarsel-sim: " << error << "\n";
         return kExitInvalid;
     }

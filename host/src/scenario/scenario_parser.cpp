@@ -1,6 +1,7 @@
 // The blocks of a scenario file and the checks across them.
 #include "scenario/scenario_parser.h"
 
+#include "platform/host_paths.h"
 #include "platform/text_case.h"
 
 #include "scenario/flight_parser.h"
@@ -369,8 +370,9 @@ bool ParseScenario(const std::string &text, const std::string &fileName, Scenari
 bool LoadScenarioFile(const std::string &path, Scenario *out, std::string *error) {
     std::error_code ec;
     std::ifstream in;
-    if (!std::filesystem::is_directory(path, ec))
-        in.open(path, std::ios::binary);
+    const std::filesystem::path file = host::SystemPath(path);
+    if (!std::filesystem::is_directory(file, ec))
+        in.open(file, std::ios::binary);
     std::ostringstream text;
     if (in.is_open())
         text << in.rdbuf();

@@ -2,11 +2,10 @@
 #include "world/simulation.h"
 
 #include "display/displays.h"
+#include "platform/libraries.h"
 #include "world/module_logs.h"
 #include "world/transcript.h"
 #include "world/world.h"
-
-#include <dlfcn.h>
 
 #ifndef TARSEL_SOUNDLIB_DIR
 #define TARSEL_SOUNDLIB_DIR "soundlib"
@@ -22,18 +21,13 @@ ModuleEntryPoints module;
 
 const double kMjdAtTimeZero = 51544.5; // 2000-01-01 12:00
 
-std::string LoaderError() {
-    const char *text = dlerror();
-    return text ? text : "unknown loader error";
-}
-
 void SetError(std::string *error, const std::string &text) {
     if (error)
         *error = text;
 }
 
 template <typename F> bool Resolve(void *library, const char *name, F *out, std::string *error) {
-    *out = reinterpret_cast<F>(dlsym(library, name));
+    *out = reinterpret_cast<F>(LibrarySymbol(library, name));
     if (!*out)
         SetError(error, std::string("the module lacks ") + name);
     return *out != nullptr;
@@ -41,7 +35,7 @@ template <typename F> bool Resolve(void *library, const char *name, F *out, std:
 
 // A module built with ORBITER_MODULE tells its build date.
 void ReportModuleDate(void *library) {
-    auto date = reinterpret_cast<char *(*)()>(dlsym(library, "ModuleDate"));
+    auto date = reinterpret_cast<char *(*)()>(LibrarySymbol(library, "ModuleDate"));
     const char *text = date ? date() : nullptr;
     if (text)
         Event("module date \"%s\"", text);
@@ -64,35 +58,39 @@ bool LoadSoundLibrary(const std::string &variant, std::string *error) {
         return false;
     }
     UnloadSoundLibrary();
-    std::string path = std::string(TARSEL_SOUNDLIB_DIR) + "/" + variant + "/OrbiterSound.so";
-    soundLibrary = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
+    std::string path =
+        std::string(TARSEL_SOUNDLIB_DIR) + "/" + variant + "/OrbiterSound" + kLibrarySuffix;
+    std::string reason;
+    soundLibrary = OpenLibrary(path, &reason);
     if (!soundLibrary)
-        SetError(error, "cannot load the sound library: " + LoaderError());
+        SetError(error, "cannot load the sound library: " + reason);
     return soundLibrary != nullptr;
 }
 
 void UnloadSoundLibrary() {
     if (soundLibrary)
-        dlclose(soundLibrary);
+        CloseLibrary(soundLibrary);
     soundLibrary = nullptr;
 }
 
 bool LoadModule(const std::string &path, std::string *error) {
     UnloadModule();
     WatchModuleLogs();
-    void *library = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
+    std::string reason;
+    void *library = OpenLibrary(path, &reason);
     if (!library) {
-        SetError(error, "cannot load the module: " + LoaderError());
+        SetError(error, "cannot load the module: " + reason);
         return false;
     }
     ModuleEntryPoints entry;
     if (!Resolve(library, "opcPreStep", &entry.preStep, error) ||
         !Resolve(library, "opcOpenRenderViewport", &entry.openRenderViewport, error) ||
         !Resolve(library, "opcCloseRenderViewport", &entry.closeRenderViewport, error)) {
-        dlclose(library);
+        CloseLibrary(library);
         return false;
     }
-    entry.deleteVessel = reinterpret_cast<void (*)(OBJHANDLE)>(dlsym(library, "opcDeleteVessel"));
+    entry.deleteVessel =
+        reinterpret_cast<void (*)(OBJHANDLE)>(LibrarySymbol(library, "opcDeleteVessel"));
     moduleLibrary = library;
     module = entry;
     ReportModuleDate(library);
@@ -108,7 +106,7 @@ void AttachModule(const ModuleEntryPoints &entry) {
 
 void UnloadModule() {
     if (moduleLibrary)
-        dlclose(moduleLibrary);
+        CloseLibrary(moduleLibrary);
     else if (module.exitModule)
         module.exitModule(nullptr);
     moduleLibrary = nullptr;

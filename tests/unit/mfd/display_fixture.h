@@ -6,7 +6,7 @@
 #ifndef TEST_MFD_DISPLAY_FIXTURE_H
 #define TEST_MFD_DISPLAY_FIXTURE_H
 
-#include "display/gdi_objects.h"
+#include "display/drawing_surface.h"
 #include "mfd/drive_mfd.h"
 #include "module/module_exports.h"
 #include "module/module_state.h"

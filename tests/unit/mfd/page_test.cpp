@@ -142,10 +142,10 @@ TEST_F(Page, AVesselThatIsGoneIsNotReadThroughItsInterface) {
     // close the display first, so that the display object outlives its vessel.
     ASSERT_TRUE(host::World().RequestDelete(scout));
     host::World().Remove(host::World().TakeNextDeletion());
-    host::RecordingDC dc;
-    display->Update(dc.Handle());
+    host::DrawingSurface surface(256, 256);
+    display->Update(surface.Handle());
     host::Page page;
-    page.calls = dc.calls;
+    surface.TakeDrawing(&page);
     EXPECT_EQ(LineOf(page, "Fuel source"), "OFF");
     EXPECT_EQ(LineOf(page, "Fuel mass"), "n/a");
     EXPECT_EQ(LineOf(page, "Mode value"), "n/a");

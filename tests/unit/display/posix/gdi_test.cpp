@@ -1,7 +1,7 @@
 // The host's GDI: selections, foreign handles, stock and created objects, and
 // the display's default pens.
 #include "display/default_styles.h"
-#include "display/gdi_objects.h"
+#include "posix/gdi_objects.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 #ifndef HOST_GDI_OBJECTS_H
 #define HOST_GDI_OBJECTS_H
 
-#include "display/displays.h"
+#include "display/drawing_surface.h"
 
 #include <vector>
 
@@ -37,8 +37,6 @@ struct RecordingDC {
 void RegisterGdiObject(GdiObject *o);
 void UnregisterGdiObject(GdiObject *o);
 GdiObject *LookUpGdiObject(const void *h);
-// Brushes made by CreateSolidBrush and not deleted yet.
-int LiveCreatedBrushCount();
 
 } // namespace host
 

@@ -1,4 +1,4 @@
-#include "display/font_metrics.h"
+#include "posix/font_metrics.h"
 
 #include <fontconfig/fontconfig.h>
 

@@ -1,4 +1,4 @@
-#include "display/gdi_objects.h"
+#include "posix/gdi_objects.h"
 
 #include <cstring>
 #include <set>

@@ -3,8 +3,8 @@
 // fills them.
 #include "display/default_styles.h"
 #include "display/displays.h"
-#include "display/font_metrics.h"
 #include "display/page_listing.h"
+#include "posix/font_metrics.h"
 
 #include <cairo.h>
 
