@@ -18,10 +18,10 @@
 #include <sstream>
 #include <string>
 
-class ModuleWorldTest : public ScratchDirectory {
+class ModuleWorldTest : public SimulatorFolder {
 protected:
     void SetUp() override {
-        ScratchDirectory::SetUp();
+        SimulatorFolder::SetUp();
         host::World().Reset();
         host::SetQuiet(false);
         host::SetOutput(&transcript);
@@ -31,7 +31,7 @@ protected:
         host::UnloadSoundLibrary();
         host::World().Reset();
         host::SetOutput(nullptr);
-        ScratchDirectory::TearDown();
+        SimulatorFolder::TearDown();
     }
 
     static void LoadSound(const std::string &variant = "full") {

@@ -7,17 +7,23 @@
 
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <sstream>
 #include <string>
-#include <unistd.h>
 
 class ScratchDirectory : public ::testing::Test {
 protected:
     void SetUp() override {
         previous_ = std::filesystem::current_path();
-        std::string pattern = (std::filesystem::temp_directory_path() / "tarsel-XXXXXX").string();
-        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-        root_ = pattern;
+        // A name no other test, here or in another process, has taken.
+        std::mt19937_64 random(std::random_device{}());
+        for (int attempt = 0; attempt < 100 && root_.empty(); ++attempt) {
+            std::filesystem::path folder =
+                std::filesystem::temp_directory_path() / ("tarsel-" + std::to_string(random()));
+            if (std::filesystem::create_directory(folder))
+                root_ = folder;
+        }
+        ASSERT_FALSE(root_.empty());
         std::filesystem::current_path(root_);
     }
 
@@ -44,6 +50,18 @@ protected:
 private:
     std::filesystem::path previous_;
     std::filesystem::path root_;
+};
+
+// A scratch folder laid out as the simulator's: the folder of its plug-ins,
+// where the settings file goes, is there.
+class SimulatorFolder : public ScratchDirectory {
+protected:
+    static constexpr const char *kSettingsFile = "Modules/Plugin/TarselMFD.ini";
+
+    void SetUp() override {
+        ScratchDirectory::SetUp();
+        std::filesystem::create_directories("Modules/Plugin");
+    }
 };
 
 #endif

@@ -38,10 +38,12 @@ void MakeAbsolute(Options *options) {
         *path = host::AbsolutePath(*path);
 }
 
+// The root laid out as the simulator's folder is: with the folder that holds
+// its plug-ins (and their settings files).
 bool EnterRoot(const std::string &root, std::string *error) {
     std::error_code ec;
     const fs::path folder = host::SystemPath(root);
-    fs::create_directories(folder, ec);
+    fs::create_directories(folder / "Modules" / "Plugin", ec);
     if (!ec)
         fs::current_path(folder, ec);
     if (ec)

@@ -9,9 +9,7 @@
 
 namespace {
 
-const char kNativeSettingsPath[] = "Modules/Plugin/TarselMFD.ini";
-
-class ModuleLifecycle : public ScratchDirectory {
+class ModuleLifecycle : public SimulatorFolder {
 protected:
     void TearDown() override {
         if (driveRegistry || stateRegistry) {
@@ -19,7 +17,7 @@ protected:
             ExitModule(nullptr);
         }
         host::World().Reset();
-        ScratchDirectory::TearDown();
+        SimulatorFolder::TearDown();
     }
 };
 
@@ -38,7 +36,7 @@ DriveUnit *MakeDrive(const char *vesselName) {
 // A file is read at each load and never rewritten; without one each load
 // starts from the defaults, and the file is written at exit.
 TEST_F(ModuleLifecycle, EachLoadReadsTheSettingsAndExitWritesThemOnlyWhenMissing) {
-    WriteFile(kNativeSettingsPath, "[Sizes]\nDrives=2\nMDFs=99\n[Settings]\nClassName=Courier\n");
+    WriteFile(kSettingsFile, "[Sizes]\nDrives=2\nMDFs=99\n[Settings]\nClassName=Courier\n");
     InitModule(nullptr);
     EXPECT_STREQ(DriveSettings.ClassName, "Courier");
     EXPECT_EQ(driveRegistry->BucketCount(), 4u);
@@ -47,16 +45,16 @@ TEST_F(ModuleLifecycle, EachLoadReadsTheSettingsAndExitWritesThemOnlyWhenMissing
     ExitModule(nullptr);
     EXPECT_FALSE(driveRegistry || stateRegistry) << "both registries are gone";
 
-    std::filesystem::remove(kNativeSettingsPath);
+    std::filesystem::remove(kSettingsFile);
     InitModule(nullptr);
     EXPECT_STREQ(DriveSettings.ClassName, "S C O U T");
-    EXPECT_FALSE(std::filesystem::exists(kNativeSettingsPath));
+    EXPECT_FALSE(std::filesystem::exists(kSettingsFile));
     ExitModule(nullptr);
-    std::string first = ReadFile(kNativeSettingsPath);
-    EXPECT_EQ(first.find("[Sizes]\nDrives=4\nMDFs=4\n[Effects]\n"), 0u);
+    std::string first = ReadFile(kSettingsFile);
+    EXPECT_EQ(first.find("[Sizes]\r\nDrives=4\r\nMDFs=4\r\n[Effects]\r\n"), 0u);
     InitModule(nullptr);
     ExitModule(nullptr);
-    EXPECT_EQ(ReadFile(kNativeSettingsPath), first);
+    EXPECT_EQ(ReadFile(kSettingsFile), first);
 }
 
 TEST_F(ModuleLifecycle, RunStartSavesTheApertureAndRunEndDestroysEveryDriveAndState) {

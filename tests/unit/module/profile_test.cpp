@@ -1,4 +1,6 @@
-// The host's profile-file functions, as the settings file uses them.
+// The profile-file functions as the settings file meets them. The same
+// tests run against the host's functions and, in the Windows build, against
+// kernel32's.
 #include "Orbitersdk.h"
 
 #include "scratch_directory.h"
@@ -8,14 +10,25 @@
 
 namespace {
 
+const char kFile[] = ".\\p.ini";
+
 class Profile : public ScratchDirectory {
 protected:
-    std::string Get(const char *section, const char *key, const char *fallback = nullptr) {
+    static std::string Get(const char *section, const char *key, const char *fallback = nullptr,
+                           const char *file = kFile) {
         char buffer[256];
         std::memset(buffer, '#', sizeof buffer);
-        DWORD length = GetPrivateProfileStringA(section, key, fallback, buffer, 256, "p.ini");
+        DWORD length = GetPrivateProfileStringA(section, key, fallback, buffer, 256, file);
         EXPECT_EQ(length, std::strlen(buffer));
         return buffer;
+    }
+
+    // The file after one write into it, and whether the write succeeded.
+    static std::pair<std::string, bool> Written(const std::string &before, const char *section,
+                                                const char *key, const char *text) {
+        WriteFile("p.ini", before);
+        const bool written = WritePrivateProfileStringA(section, key, text, kFile);
+        return {ReadFile("p.ini"), written};
     }
 };
 
@@ -23,28 +36,75 @@ protected:
 
 TEST_F(Profile, ReadsWithoutRegardToCaseStrippingBlanksAndOnePairOfQuotes) {
     EXPECT_EQ(Get("A", "k", "dflt  "), "dflt"); // no file yet
+    EXPECT_EQ(Get("A", "k", "\"  quoted default\"  "), "  quoted default");
     WriteFile("p.ini", "  [ A ]  \r\n  k1  =  spaced value \t\r\nk2=\"quoted \"\r\n"
-                       "k3='single'\nk4=\"\"twice\"\"\nk5=\"open\nk6=\nk=1\nk=2\n[a]\nk=3\n"
-                       "[settings]\nclassname=X\n");
+                       "k3='single'\nk4=\"\"twice\"\"\nk5=\"open\nk6=\nk=1\nk=2\nbare\n[a]\nk=3\n"
+                       "[settings] note\nclassname=X\n");
     using Row = std::tuple<const char *, const char *, const char *, const char *>;
     for (const auto &[section, key, fallback, expected] :
          {Row{"a", "K1", nullptr, "spaced value"}, Row{"A", "k2", nullptr, "quoted "},
           Row{"A", "k3", nullptr, "single"}, Row{"A", "k4", nullptr, "\"twice\""},
           Row{"A", "k5", nullptr, "\"open"}, Row{"A", "k6", "fallback", ""},
           Row{"A", "k", nullptr, "1"}, // the first match counts
+          Row{" A ", " k1 ", nullptr, "spaced value"}, Row{"A", "bare", "d", "d"},
           Row{"SETTINGS", "ClassName", nullptr, "X"}, Row{"A", "ClassName", "d", "d"},
-          Row{"C", "k", "d", "d"}}) {
+          Row{"C", "k", "d", "d"}, Row{"A", "", "d", "d"}}) {
         EXPECT_EQ(Get(section, key, fallback), expected) << section << "/" << key;
     }
 }
 
-TEST_F(Profile, WritingReplacesAKeyInPlaceAndKeepsEveryOtherLine) {
-    const std::string before = "; note\r\n[A]\r\nx = 1\r\nK = old ; c\r\n\r\n[B]\r\nk=b\r\n";
-    WriteFile("p.ini", before);
-    EXPECT_TRUE(WritePrivateProfileStringA("a", "k", "new", "p.ini"));
-    EXPECT_EQ(ReadFile("p.ini"), "; note\r\n[A]\r\nx = 1\r\nk=new\r\n\r\n[B]\r\nk=b\r\n");
-    // A new key goes after the section's last line, before the blank one,
-    // with the file's line ending.
-    EXPECT_TRUE(WritePrivateProfileStringA("A", "y", "2", "p.ini"));
-    EXPECT_EQ(ReadFile("p.ini"), "; note\r\n[A]\r\nx = 1\r\nk=new\r\ny=2\r\n\r\n[B]\r\nk=b\r\n");
+// A byte order mark is no part of the first line; lines may end in a lone
+// "\r"; a '[' without ']' starts no section; lines before the first section
+// belong to the section without a name.
+TEST_F(Profile, LineEndsMarksAndSectionsAsKernel32ReadsThem) {
+    WriteFile("p.ini", "\xEF\xBB\xBFtop=0\r[A]\rk=1\r[B\rj=2\r");
+    EXPECT_EQ(Get("", "top", "d"), "0");
+    EXPECT_EQ(Get("A", "k", "d"), "1");
+    EXPECT_EQ(Get("A", "j", "d"), "2");
+    EXPECT_EQ(Get("B", "j", "d"), "d");
+}
+
+// A changed value writes the file anew: trimmed lines, blank ones dropped,
+// "\r\n" line ends, comments kept as lines; the key keeps the name it has in
+// the file. A new key goes at the end of its section.
+TEST_F(Profile, WritingAChangeWritesTheWholeFileInItsNormalForm) {
+    const std::string before = "; note\n[A]\n x = 1 \nK = old\n; end of A\n\n[B]\nk=b";
+    EXPECT_EQ(Written(before, "a", "k", "new"),
+              std::make_pair(std::string("; note\r\n[A]\r\nx=1\r\nK=new\r\n; end of A\r\n"
+                                         "[B]\r\nk=b\r\n"),
+                             true));
+    EXPECT_EQ(Written(before, "A", "y", "  2 "),
+              std::make_pair(std::string("; note\r\n[A]\r\nx=1\r\nK=old\r\n; end of A\r\ny=2 \r\n"
+                                         "[B]\r\nk=b\r\n"),
+                             true));
+    EXPECT_EQ(Written(before, "C", "k", "\"c\""),
+              std::make_pair(std::string("; note\r\n[A]\r\nx=1\r\nK=old\r\n; end of A\r\n"
+                                         "[B]\r\nk=b\r\n[C]\r\nk=\"c\"\r\n"),
+                             true));
+    // The value the key has already: nothing is written.
+    EXPECT_EQ(Written(before, "A", "k", "old"), std::make_pair(before, true));
+}
+
+TEST_F(Profile, NullTextRemovesAKeyAndANullKeyASection) {
+    const std::string before = "[A]\r\nx=1\r\ny=2\r\n[B]\r\nz=3\r\n";
+    EXPECT_EQ(Written(before, "A", "x", nullptr),
+              std::make_pair(std::string("[A]\r\ny=2\r\n[B]\r\nz=3\r\n"), true));
+    EXPECT_EQ(Written(before, "a", nullptr, nullptr),
+              std::make_pair(std::string("[B]\r\nz=3\r\n"), true));
+    EXPECT_EQ(Written(before, "A", "none", nullptr), std::make_pair(before, true));
+    EXPECT_EQ(Written(before, "None", nullptr, nullptr), std::make_pair(before, true));
+}
+
+// A new file has "\r\n" line ends. A missing folder is not made: the write
+// fails. A name without a folder is not a file of the working folder.
+TEST_F(Profile, NewFilesAndMissingFolders) {
+    EXPECT_TRUE(WritePrivateProfileStringA("S", "k", "v", kFile));
+    EXPECT_EQ(ReadFile("p.ini"), "[S]\r\nk=v\r\n");
+    EXPECT_FALSE(WritePrivateProfileStringA("S", "k", "v", ".\\none\\p.ini"));
+    EXPECT_FALSE(std::filesystem::exists("none"));
+
+    WriteFile("bare.ini", "[S]\r\nk=here\r\n");
+    EXPECT_NE(Get("S", "k", "d", "bare.ini"), "here");
+    WritePrivateProfileStringA("S", "k", "there", "bare.ini");
+    EXPECT_EQ(ReadFile("bare.ini"), "[S]\r\nk=here\r\n");
 }

@@ -6,14 +6,12 @@
 
 namespace {
 
-const char kNativeSettingsPath[] = "Modules/Plugin/TarselMFD.ini";
-
 const char kDefaultFile[] =
-    "[Sizes]\nDrives=4\nMDFs=4\n"
-    "[Effects]\nJumpVelocity=5.000000e+04\nFlashOffset=1.000000e+01\n"
-    "[Settings]\nClassName=S C O U T\nCapacitors=5\nCellCapacity=6.000000e+03\n"
-    "CellReloadTime=1.000000e+01\nJumpRange=7.500000e+08\nJumpRangeScaling=1.000000e+01\n"
-    "[Features]\nFleetRange=1.000000e+05\n";
+    "[Sizes]\r\nDrives=4\r\nMDFs=4\r\n"
+    "[Effects]\r\nJumpVelocity=5.000000e+04\r\nFlashOffset=1.000000e+01\r\n"
+    "[Settings]\r\nClassName=S C O U T\r\nCapacitors=5\r\nCellCapacity=6.000000e+03\r\n"
+    "CellReloadTime=1.000000e+01\r\nJumpRange=7.500000e+08\r\nJumpRangeScaling=1.000000e+01\r\n"
+    "[Features]\r\nFleetRange=1.000000e+05\r\n";
 
 // Every field, comparable and printable as a whole.
 auto Fields(const DriveSettingsRecord &s) {
@@ -22,10 +20,10 @@ auto Fields(const DriveSettingsRecord &s) {
                            s.JumpRange, s.JumpRangeScaling, s.FleetRange);
 }
 
-class Settings : public ScratchDirectory {
+class Settings : public SimulatorFolder {
 protected:
     DriveSettingsRecord ReadFrom(const std::string &content) {
-        WriteFile(kNativeSettingsPath, content);
+        WriteFile(kSettingsFile, content);
         DriveSettingsRecord settings;
         ReadSettings(kSettingsPath, settings);
         return settings;
@@ -39,9 +37,9 @@ TEST_F(Settings, MissingFileKeepsDefaultsAndIsWrittenWithEveryKeyInOrderToBeRead
     ReadSettings(kSettingsPath, settings);
     EXPECT_EQ(Fields(settings), Fields(DriveSettingsRecord()));
     WriteSettingsIfMissing(kSettingsPath, settings);
-    EXPECT_EQ(ReadFile(kNativeSettingsPath), kDefaultFile);
+    EXPECT_EQ(ReadFile(kSettingsFile), kDefaultFile);
 
-    std::filesystem::remove(kNativeSettingsPath);
+    std::filesystem::remove(kSettingsFile);
     const DriveSettingsRecord written{6,   2,    12345.5, -3.25, "Mk %d 100%", 9,
                                       0.5, 1e-3, 1.5e12,  2.0,   0.0};
     WriteSettingsIfMissing(kSettingsPath, written);
@@ -56,7 +54,7 @@ TEST_F(Settings, ExistingFileIsNeverRewritten) {
     EXPECT_EQ(settings.Capacitors, 7);
     EXPECT_EQ(settings.Drives, kMaxBucketExponent); // clamped in use only
     WriteSettingsIfMissing(kSettingsPath, settings);
-    EXPECT_EQ(ReadFile(kNativeSettingsPath), partial);
+    EXPECT_EQ(ReadFile(kSettingsFile), partial);
 }
 
 // Each file, read over the defaults, changes just the fields its row changes.
