@@ -4,15 +4,14 @@
 //
 // Built three times: SOUNDLIB_FULL with all ten exports, SOUNDLIB_NO_REPLACE
 // without "ReplaceStockOBSound3", SOUNDLIB_NO_ID without "GetVesselSoundID3".
+#include "OrbiterAPI.h"
 #include "platform/native_path.h"
 
 #include <cstdarg>
 #include <cstdio>
 #include <string>
 
-#define SOUNDLIB_EXPORT extern "C" __attribute__((visibility("default")))
-
-extern "C" void HostTranscriptEvent(const char *text);
+#define SOUNDLIB_EXPORT DLLCLBK
 
 namespace {
 
@@ -37,7 +36,12 @@ void Report(const char *fmt, ...) {
     va_start(args, fmt);
     std::vsnprintf(line, sizeof line, fmt, args);
     va_end(args);
-    HostTranscriptEvent(line);
+    // Whichever program loaded the library: tarsel-sim or a test program.
+    static const auto report =
+        reinterpret_cast<void (*)(const char *)>(reinterpret_cast<void (*)()>(
+            GetProcAddress(GetModuleHandleA(nullptr), "HostTranscriptEvent")));
+    if (report)
+        report(line);
 }
 
 bool ValidId(int id) {

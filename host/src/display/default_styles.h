@@ -30,6 +30,10 @@ namespace host {
 constexpr int kDefaultPenCount = 6;
 constexpr int kDefaultFontCount = 4;
 constexpr COLORREF kDefaultTextColour = RGB(0, 255, 0);
+constexpr COLORREF kDefaultPenColours[kDefaultPenCount] = {
+    RGB(0, 255, 0),   RGB(0, 255, 0), RGB(0, 128, 0),
+    RGB(128, 128, 0), RGB(64, 64, 0), RGB(128, 128, 128),
+};
 
 struct FontStyle {
     const char *family;

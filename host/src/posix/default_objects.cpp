@@ -37,8 +37,9 @@ template <size_t N> GdiObject *Registered(GdiObject (&objects)[N], bool &done) {
 
 HPEN DefaultPen(DWORD i) {
     static GdiObject pens[kDefaultPenCount] = {
-        MakePen(RGB(0, 255, 0)),   MakePen(RGB(0, 255, 0)), MakePen(RGB(0, 128, 0)),
-        MakePen(RGB(128, 128, 0)), MakePen(RGB(64, 64, 0)), MakePen(RGB(128, 128, 128)),
+        MakePen(kDefaultPenColours[0]), MakePen(kDefaultPenColours[1]),
+        MakePen(kDefaultPenColours[2]), MakePen(kDefaultPenColours[3]),
+        MakePen(kDefaultPenColours[4]), MakePen(kDefaultPenColours[5]),
     };
     static bool registered = false;
     if (i >= static_cast<DWORD>(kDefaultPenCount))

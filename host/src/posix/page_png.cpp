@@ -4,6 +4,7 @@
 #include "display/default_styles.h"
 #include "display/displays.h"
 #include "display/page_listing.h"
+#include "platform/host_paths.h"
 #include "posix/font_metrics.h"
 
 #include <cairo.h>
@@ -89,7 +90,7 @@ bool WritePagePng(const Page &page, const std::string &path, std::string *error)
         }
     }
     cairo_surface_flush(surface);
-    cairo_status_t status = cairo_surface_write_to_png(surface, path.c_str());
+    cairo_status_t status = cairo_surface_write_to_png(surface, SystemPath(path).c_str());
     cairo_destroy(cr);
     cairo_surface_destroy(surface);
     if (status != CAIRO_STATUS_SUCCESS) {

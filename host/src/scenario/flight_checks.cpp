@@ -65,14 +65,14 @@ bool CheckPlace(const Command &c, std::string *failure) {
     Vessel *v = LiveVessel(c.vessel, failure);
     if (!v)
         return false;
-    bool near = c.op == Op::ExpectNear;
-    VECTOR3 actual = near ? RelativePos(*v) : RelativeVel(*v);
+    bool position = c.op == Op::ExpectNear;
+    VECTOR3 actual = position ? RelativePos(*v) : RelativeVel(*v);
     double off = host::Length(host::Sub(actual, c.vec));
     if (off <= c.tolerance)
         return true;
-    *failure = std::string(near ? "NEAR " : "VEL ") + c.vessel + " " + FormatTriple(c.vec) + " " +
-               FormatNumber(c.tolerance) + ": found " + FormatTriple(actual) + ", " +
-               FormatNumber(off) + (near ? " m" : " m/s") + " off";
+    *failure = std::string(position ? "NEAR " : "VEL ") + c.vessel + " " + FormatTriple(c.vec) +
+               " " + FormatNumber(c.tolerance) + ": found " + FormatTriple(actual) + ", " +
+               FormatNumber(off) + (position ? " m" : " m/s") + " off";
     return false;
 }
 

@@ -98,7 +98,7 @@ Failure PrintPage(const Command &c, const std::string &outDir) {
     std::error_code ignored;
     if (file.has_parent_path())
         std::filesystem::create_directories(file.parent_path(), ignored);
-    if (!host::WritePagePng(page, file.string(), &failure))
+    if (!host::WritePagePng(page, path, &failure))
         return failure;
     host::Event("snapshot of display %s %d written to %s", v->name.c_str(), c.position,
                 path.c_str());

@@ -3,6 +3,8 @@
 #ifndef HOST_TRANSCRIPT_H
 #define HOST_TRANSCRIPT_H
 
+#include "OrbiterAPI.h"
+
 #include <iosfwd>
 #include <string>
 
@@ -18,7 +20,8 @@ void SetOutput(std::ostream *out);
 
 } // namespace host
 
-// For the stand-in sound library, which reports its calls to the host that loaded it.
-extern "C" __attribute__((visibility("default"))) void HostTranscriptEvent(const char *text);
+// For the stand-in sound library, which reports its calls to the program that
+// loaded it: exported by the program, found by name.
+DLLCLBK void HostTranscriptEvent(const char *text);
 
 #endif

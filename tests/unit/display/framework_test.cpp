@@ -1,5 +1,6 @@
 // The display framework as a module meets it: opening and closing order,
 // input boxes and recorded pages.
+#include "display/default_styles.h"
 #include "module_world.h"
 
 #include <algorithm>
@@ -50,6 +51,12 @@ public:
         trail.push_back("recall cw=" + std::to_string(cw) + " ch=" + std::to_string(ch));
     }
 };
+
+// Font 0's character cell on a display that high, as the display gets it.
+std::string Cell(DWORD height) {
+    return "cw=" + std::to_string(host::CellWidth(height)) +
+           " ch=" + std::to_string(host::CellHeight(height));
+}
 
 bool extendedOpens = false;
 int modeContext = 0; // the mode's context: only its address counts
@@ -105,9 +112,9 @@ protected:
 // Bad places and sizes are refused untried. The extended message first, with
 // the open record pointing to the mode's own record, the plain one with the
 // packed size when that makes no display; then attach and recall. Opening an
-// open place replaces its display. The character cell is font 0's: h = H * 9 / 200
-// pixels high and round(h * 1233 / 2384) wide. Update gets the null brush,
-// default pen 0, font 0 and the main colour.
+// open place replaces its display. The character cell is font 0's (see
+// default_styles.h). Update gets the null brush, default pen 0, font 0 and
+// the main colour.
 TEST_F(Framework, OpeningTriesTheExtendedMessageFirstThenAttachesAndRecalls) {
     std::string error;
     EXPECT_FALSE(host::OpenDisplay(ship, 12, 256, 256, &error));
@@ -118,22 +125,22 @@ TEST_F(Framework, OpeningTriesTheExtendedMessageFirstThenAttachesAndRecalls) {
     EXPECT_TRUE(trail.empty());
     ASSERT_TRUE(Open(ship, 3, 300, 400));
     std::vector<std::string> expected = {"msg 4 at 3 300x400 \"Fake\" key 33", "msg 1 at 3 300x400",
-                                         "construct", "recall cw=9 ch=18"};
+                                         "construct", "recall " + Cell(400)};
     EXPECT_EQ(trail, expected);
     EXPECT_NE(Transcript().find("display Ship 3 opened: mode \"Fake\" 300x400"), std::string::npos);
 
     extendedOpens = true;
     trail.clear();
     ASSERT_TRUE(Open(ship, 3));
-    expected = {"store",     "msg 2 at 3 0x0",   "destroy", "msg 4 at 3 256x256 \"Fake\" key 33",
-                "construct", "recall cw=6 ch=11"};
+    expected = {"store",     "msg 2 at 3 0x0",     "destroy", "msg 4 at 3 256x256 \"Fake\" key 33",
+                "construct", "recall " + Cell(256)};
     EXPECT_EQ(trail, expected);
 
     const host::Page page = Draw(ship, 3);
     expected = {"page Ship 3 256x256",
                 "rect 0 0 10 10 outline",
                 "text 5 6 font0 #00FF00 \"\xC2\xB0\"",
-                "text 6 1 font0 #00FF00 \"Fake\"",
+                "text " + std::to_string(host::CellWidth(256)) + " 1 font0 #00FF00 \"Fake\"",
                 "text 5 20 font2 #00FF00 \"x\"",
                 "rect 2 2 8 8 outline",
                 "end"};

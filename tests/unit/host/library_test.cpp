@@ -1,18 +1,13 @@
-// Date2Int, the loaded-library lookup, and loading the real plug-in.
-#include "world_fixture.h"
-
+// Date2Int, and the real plug-in loaded by tarsel-sim as the simulator loads
+// it: a plug-in imports the simulator's API from the program that loads it,
+// so only that program can load it.
 #include "api/library_glue.h"
-#include "display/mode_registry.h"
+#include "scratch_directory.h"
+#include "sim_program.h"
 
-#include <dlfcn.h>
 #include <regex>
 #include <sstream>
 #include <vector>
-
-static bool Loaded(const std::string &path) {
-    void *h = dlopen(path.c_str(), RTLD_LAZY | RTLD_NOLOAD);
-    return h && dlclose(h) == 0; // let go of the reference the check took
-}
 
 TEST(Date2Int, ReadsTheCompilerDateFormAndNothingElse) {
     EXPECT_EQ(Date2Int(std::string("Apr 25 2006").data()), 60425);
@@ -25,54 +20,30 @@ TEST(Date2Int, ReadsTheCompilerDateFormAndNothingElse) {
     EXPECT_EQ(Date2Int(nullptr), 0);
 }
 
-TEST(LoadedLibraries, FindsALibraryAlreadyInTheProcessAndNeverLoadsOne) {
-    const std::string path = TARSEL_SOUNDLIB_DIR "/full/OrbiterSound.so";
-    ASSERT_EQ(GetModuleHandleA("OrbiterSound.dll"), nullptr);
-    EXPECT_FALSE(Loaded(path));
-
-    void *own = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
-    ASSERT_NE(own, nullptr) << dlerror();
-    HMODULE found = GetModuleHandleA("ORBITERSOUND.DLL");
-    EXPECT_EQ(found, own);
-    EXPECT_EQ(GetModuleHandleA("orbitersound"), own);
-    dlclose(own);
-    EXPECT_FALSE(Loaded(path)); // the lookup kept no reference of its own
-}
-
-// Loading runs InitModule (the mode is registered), a run passes through it,
-// and unloading runs ExitModule (the mode is gone, the settings file written).
-TEST_F(WorldTest, LoadingThePlugInRunsInitModuleAndUnloadingExitModule) {
-    std::string error;
-    ASSERT_TRUE(host::LoadModule(TARSEL_MODULE, &error)) << error;
-    const host::RegisteredMode *mode = host::FindModeByName("Tarsel");
-    ASSERT_NE(mode, nullptr);
-    EXPECT_FALSE(std::filesystem::exists("Modules/Plugin/TarselMFD.ini"));
-
-    world().AddBody("Earth", 6e24, 6.4e6, Vec(0, 0, 0), Vec(0, 0, 0));
-    host::BeginRun();
-    host::RunSteps(10);
-    host::EndRun();
-
-    host::UnloadModule();
-    EXPECT_EQ(host::FindModeByName("Tarsel"), nullptr);
-    EXPECT_TRUE(std::filesystem::exists("Modules/Plugin/TarselMFD.ini"));
-}
-
-// The plug-in defines ORBITER_MODULE in one source, so it carries its build
-// date (the compiler's __DATE__, whatever day that was), and the host writes
-// it once on loading.
-TEST_F(WorldTest, LoadingThePlugInWritesItsBuildDate) {
-    std::string error;
-    ASSERT_TRUE(host::LoadModule(TARSEL_MODULE, &error)) << error;
-    const std::regex line(
-        R"re(^\[ *[-0-9.]+\] module date "([A-Z][a-z]{2} [ 0-9][0-9] [0-9]{4})"$)re");
+// Loading runs InitModule (the mode is registered) and writes the plug-in's
+// build date once: it defines ORBITER_MODULE in one source, so it carries
+// the compiler's __DATE__, whatever day that was. Unloading runs ExitModule:
+// the mode goes and the settings file is written.
+TEST_F(ScratchDirectory, ThePlugInLoadsAndUnloadsAsInTheSimulator) {
+    WriteFile("idle.scn", "BEGIN_BODIES\nEarth MASS 6e24 SIZE 6.4e6 POS 0 0 0\nEND_BODIES\n"
+                          "BEGIN_FLIGHT\nRUN 1\nEND_FLIGHT\n");
+    const SimOutcome o = RunSim("--root root --module " TARSEL_MODULE " idle.scn");
+    ASSERT_EQ(o.status, 0) << o.output;
+    std::vector<std::string> lines;
+    std::istringstream events(o.output);
+    for (std::string line; std::getline(events, line);)
+        lines.push_back(line.substr(line.find("] ") + 2));
+    ASSERT_GE(lines.size(), 3u) << o.output;
+    EXPECT_EQ(lines.front(), "display mode \"Tarsel\" registered (id 100)");
+    EXPECT_EQ(lines.back(), "display mode \"Tarsel\" unregistered");
+    const std::regex dateLine(R"re(^module date "([A-Z][a-z]{2} [ 0-9][0-9] [0-9]{4})"$)re");
     std::vector<std::string> dates;
-    std::istringstream events(Transcript());
-    for (std::string text; std::getline(events, text);) {
+    for (const std::string &line : lines) {
         std::smatch m;
-        if (std::regex_match(text, m, line))
+        if (std::regex_match(line, m, dateLine))
             dates.push_back(m[1]);
     }
-    ASSERT_EQ(dates.size(), 1u) << Transcript();
+    ASSERT_EQ(dates.size(), 1u) << o.output;
     EXPECT_NE(Date2Int(&dates[0][0]), 0) << dates[0];
+    EXPECT_TRUE(std::filesystem::exists("root/Modules/Plugin/TarselMFD.ini"));
 }

@@ -1,25 +1,8 @@
 // tarsel-sim run as a program: its options, exit status and output.
 #include "scratch_directory.h"
-
-#include <cstdio>
-#include <sys/wait.h>
+#include "sim_program.h"
 
 namespace {
-
-struct Outcome {
-    int status = -1;
-    std::string output; // standard output and error together
-};
-
-Outcome Sim(const std::string &arguments) {
-    Outcome outcome;
-    FILE *pipe = popen((std::string(TARSEL_SIM) + " " + arguments + " 2>&1").c_str(), "r");
-    for (int c; pipe && (c = fgetc(pipe)) != EOF;)
-        outcome.output += static_cast<char>(c);
-    const int status = pipe ? pclose(pipe) : -1;
-    outcome.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return outcome;
-}
 
 // Each test runs in a fresh working folder; "root" in it is made only by a flight.
 using SimProgram = ScratchDirectory;
@@ -41,22 +24,22 @@ TEST_F(SimProgram, ExitStatusAndOutput) {
         {"a.scn b.scn", "more than one scenario: 'a.scn' and 'b.scn'"},
         {"a.scn --root", "--root needs a value"}};
     for (const auto &[arguments, message] : badLines) {
-        Outcome o = Sim(arguments);
+        SimOutcome o = RunSim(arguments);
         EXPECT_EQ(o.status, 2) << arguments;
         EXPECT_EQ(o.output.rfind("tarsel-sim: " + message + "\nusage: tarsel-sim", 0), 0u)
             << o.output;
     }
-    EXPECT_EQ(Sim("--help").status, 0);
+    EXPECT_EQ(RunSim("--help").status, 0);
 
-    EXPECT_EQ(Sim("none.scn").output, "none.scn: cannot read the scenario file\n");
+    EXPECT_EQ(RunSim("none.scn").output, "none.scn: cannot read the scenario file\n");
     WriteFile("bad.scn", kMissedFlight + "BEGIN_SHIPS\n");
-    Outcome o = Sim("--root " + kRoot + " bad.scn");
+    SimOutcome o = RunSim("--root " + kRoot + " bad.scn");
     EXPECT_EQ(o.status, 2);
     EXPECT_EQ(o.output, "bad.scn:17: second BEGIN_SHIPS block\n");
     EXPECT_FALSE(std::filesystem::exists(kRoot)) << "nothing is set up for a refused flight";
 
     WriteFile("ok.scn", kMissedFlight);
-    o = Sim("--module none.so --root " + kRoot + " ok.scn");
+    o = RunSim("--module none.so --root " + kRoot + " ok.scn");
     EXPECT_EQ(o.status, 2);
     EXPECT_NE(o.output.find("cannot load the module"), std::string::npos) << o.output;
 
@@ -65,11 +48,11 @@ TEST_F(SimProgram, ExitStatusAndOutput) {
     const std::string printed = "vessel Probe pos 2 0 0 vel 1 0 0 dir 0 0 1 status 0 tanks\n";
     const std::string failed =
         "fail.scn:15: expectation failed: NEAR Probe 3 0 0 0.5: found 2 0 0, 1 m off\n";
-    o = Sim("fail.scn --out " + kRoot + " --root " + kRoot);
+    o = RunSim("fail.scn --out " + kRoot + " --root " + kRoot);
     EXPECT_EQ(o.status, 1) << o.output;
     EXPECT_NE(o.output.find("[   0.000] Short hop.\n"), std::string::npos) << o.output;
     EXPECT_NE(o.output.find("\n" + printed), std::string::npos) << o.output;
-    o = Sim("--quiet --root " + kRoot + " --module " TARSEL_MODULE " fail.scn");
+    o = RunSim("--quiet --root " + kRoot + " --module " TARSEL_MODULE " fail.scn");
     EXPECT_EQ(o.status, 1) << o.output;
     EXPECT_EQ(o.output, printed + failed);
 }

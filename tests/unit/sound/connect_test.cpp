@@ -18,8 +18,10 @@ protected:
         return host::Handle(host::World().AddVessel(name, "TestShip"));
     }
 
+    // The module writes the log as text, with the platform's line ends ("\r\n"
+    // on Windows); read as text, lines end in "\n" on every platform.
     static std::string ReadLog() {
-        std::ifstream in("OrbiterSound_Log.txt", std::ios::binary);
+        std::ifstream in("OrbiterSound_Log.txt");
         return std::string(std::istreambuf_iterator<char>(in), {});
     }
 };

@@ -1,5 +1,5 @@
-// The host's GDI: selections, foreign handles, stock and created objects, and
-// the display's default pens.
+// The host's own GDI: selections, foreign handles and stock objects, and the
+// character cell its fonts give.
 #include "display/default_styles.h"
 #include "posix/gdi_objects.h"
 
@@ -27,29 +27,13 @@ TEST(Gdi, SelectObjectReturnsWhatWasSelectedOfThatKindAndRefusesForeignHandles) 
     EXPECT_TRUE(dc.calls.empty());
 }
 
-TEST(Gdi, CreatedBrushesAreCountedUntilDeleted) {
-    int before = host::LiveCreatedBrushCount();
-    HBRUSH brush = CreateSolidBrush(RGB(1, 2, 3));
-    EXPECT_EQ(host::LiveCreatedBrushCount(), before + 1);
-    EXPECT_TRUE(DeleteObject(brush));
-    EXPECT_EQ(host::LiveCreatedBrushCount(), before);
-    EXPECT_FALSE(DeleteObject(brush)); // already gone
-    EXPECT_TRUE(DeleteObject(GetStockObject(NULL_BRUSH)));
-    EXPECT_NE(GetStockObject(NULL_BRUSH), nullptr);
-}
-
-// The simulator's six default pens: solid, width 0.
-TEST(DefaultStyles, PensAreTheSimulatorsSix) {
-    const COLORREF colours[] = {RGB(0, 255, 0),   RGB(0, 255, 0), RGB(0, 128, 0),
-                                RGB(128, 128, 0), RGB(64, 64, 0), RGB(128, 128, 128)};
-    for (DWORD i = 0; i < 6; ++i) {
-        LOGPEN pen{};
-        ASSERT_EQ(GetObjectA(host::DefaultPen(i), sizeof pen, &pen), int(sizeof pen));
-        EXPECT_EQ(pen.lopnStyle, UINT(PS_SOLID)) << i;
-        EXPECT_EQ(pen.lopnWidth.x, 0) << i;
-        EXPECT_EQ(pen.lopnColor, colours[i]) << i;
-    }
-    EXPECT_EQ(host::DefaultPen(6), nullptr);
+// h = H * 9 / 200 high; DejaVu Sans Mono's advance, 1233 of 2384 units of
+// its cell, wide.
+TEST(DefaultStyles, TheCharacterCellIsFontZerosAdvanceAndHeight) {
+    EXPECT_EQ(host::CellWidth(256), 6u);
+    EXPECT_EQ(host::CellHeight(256), 11u);
+    EXPECT_EQ(host::CellWidth(420), 9u);
+    EXPECT_EQ(host::CellHeight(420), 18u);
 }
 
 } // namespace
