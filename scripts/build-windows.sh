@@ -4,7 +4,7 @@
 # Only what is missing or stale is built.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/setup.sh
+bash scripts/setup.sh --windows
 if [ ! -f build-windows/CMakeCache.txt ]; then
     cmake -S . -B build-windows -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
         -DTARSEL_BENCH=OFF > /dev/null

@@ -11,3 +11,8 @@ else
     bash scripts/build.sh
 fi
 ctest --test-dir "$BUILD_DIR" --output-on-failure -j"$(nproc)"
+
+# Then the Windows build under Wine, held to the native one.
+if [ "${1:-}" != "--sanitize" ]; then
+    bash scripts/test-windows.sh
+fi
