@@ -9,6 +9,8 @@
 #include <cstddef>
 #include <cstdint>
 
+// The runtimes' own names, reserved for them.
+// NOLINTBEGIN(bugprone-reserved-identifier)
 extern "C" {
 
 __declspec(dllimport) int __cdecl __stdio_common_vsprintf(uint64_t options, char *buffer,
@@ -24,3 +26,4 @@ int __cdecl __mingw_vsnprintf(char *buffer, size_t count, const char *format, va
 }
 
 } // extern "C"
+// NOLINTEND(bugprone-reserved-identifier)

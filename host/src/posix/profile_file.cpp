@@ -38,6 +38,17 @@ void AddLine(ProfileFile &file, std::string_view line) {
     file.sections.back().entries.push_back(entry);
 }
 
+// The first item whose name is the wanted one, its blanks trimmed and letter
+// case ignored.
+template <typename T>
+T *FindNamed(std::vector<T> &items, std::string T::*name, std::string_view wanted) {
+    wanted = TrimProfileBlanks(wanted);
+    for (T &item : items)
+        if (SameTextIgnoringCase(item.*name, wanted))
+            return &item;
+    return nullptr;
+}
+
 } // namespace
 
 bool IsProfileBlank(char c) {
@@ -79,19 +90,11 @@ std::string ProfileText(const ProfileFile &file) {
 }
 
 ProfileSection *FindProfileSection(ProfileFile &file, std::string_view name) {
-    name = TrimProfileBlanks(name);
-    for (ProfileSection &section : file.sections)
-        if (SameTextIgnoringCase(section.name, name))
-            return &section;
-    return nullptr;
+    return FindNamed(file.sections, &ProfileSection::name, name);
 }
 
 ProfileEntry *FindProfileEntry(ProfileSection &section, std::string_view key) {
-    key = TrimProfileBlanks(key);
-    for (ProfileEntry &entry : section.entries)
-        if (SameTextIgnoringCase(entry.key, key))
-            return &entry;
-    return nullptr;
+    return FindNamed(section.entries, &ProfileEntry::key, key);
 }
 
 } // namespace host

@@ -39,45 +39,48 @@ int FontIndex(HDC dc, DWORD displayHeight) {
     return -1;
 }
 
+// Notes the call that make describes when GDI carried it out on a context
+// being recorded; the result is GDI's.
+template <typename Make> BOOL Noted(HDC dc, BOOL drawn, Make make) {
+    auto it = Recordings().find(dc);
+    if (drawn && it != Recordings().end())
+        it->second.calls->push_back(make(it->second));
+    return drawn;
+}
+
 BOOL WINAPI RecordedTextOutA(HDC dc, int x, int y, LPCSTR text, int length) {
     static const auto real = Real<decltype(&TextOutA)>("TextOutA");
-    const BOOL drawn = real(dc, x, y, text, length);
-    auto it = Recordings().find(dc);
-    if (!drawn || it == Recordings().end())
-        return drawn;
-    DrawCall call;
-    call.kind = DrawCall::Text;
-    call.x = x;
-    call.y = y;
-    call.text.assign(text ? text : "", text ? static_cast<size_t>(length) : 0);
-    call.font = FontIndex(dc, it->second.displayHeight);
-    call.colour = GetTextColor(dc);
-    it->second.calls->push_back(call);
-    return drawn;
+    return Noted(dc, real(dc, x, y, text, length), [&](const Recording &recording) {
+        DrawCall call;
+        call.kind = DrawCall::Text;
+        call.x = x;
+        call.y = y;
+        call.text.assign(text ? text : "", text ? static_cast<size_t>(length) : 0);
+        call.font = FontIndex(dc, recording.displayHeight);
+        call.colour = GetTextColor(dc);
+        return call;
+    });
 }
 
 BOOL WINAPI RecordedRectangle(HDC dc, int left, int top, int right, int bottom) {
     static const auto real = Real<decltype(&Rectangle)>("Rectangle");
-    const BOOL drawn = real(dc, left, top, right, bottom);
-    auto it = Recordings().find(dc);
-    if (!drawn || it == Recordings().end())
-        return drawn;
-    LOGBRUSH brush{};
-    GetObjectA(GetCurrentObject(dc, OBJ_BRUSH), sizeof brush, &brush);
-    LOGPEN pen{};
-    GetObjectA(GetCurrentObject(dc, OBJ_PEN), sizeof pen, &pen);
-    DrawCall call;
-    call.kind = DrawCall::Rect;
-    call.left = left;
-    call.top = top;
-    call.right = right;
-    call.bottom = bottom;
-    call.filled = brush.lbStyle != BS_NULL;
-    call.fill = call.filled ? brush.lbColor : 0;
-    call.outlined = pen.lopnStyle != PS_NULL;
-    call.pen = call.outlined ? pen.lopnColor : 0;
-    it->second.calls->push_back(call);
-    return drawn;
+    return Noted(dc, real(dc, left, top, right, bottom), [&](const Recording &) {
+        LOGBRUSH brush{};
+        GetObjectA(GetCurrentObject(dc, OBJ_BRUSH), sizeof brush, &brush);
+        LOGPEN pen{};
+        GetObjectA(GetCurrentObject(dc, OBJ_PEN), sizeof pen, &pen);
+        DrawCall call;
+        call.kind = DrawCall::Rect;
+        call.left = left;
+        call.top = top;
+        call.right = right;
+        call.bottom = bottom;
+        call.filled = brush.lbStyle != BS_NULL;
+        call.fill = call.filled ? brush.lbColor : 0;
+        call.outlined = pen.lopnStyle != PS_NULL;
+        call.pen = call.outlined ? pen.lopnColor : 0;
+        return call;
+    });
 }
 
 HBRUSH WINAPI CountedCreateSolidBrush(COLORREF colour) {

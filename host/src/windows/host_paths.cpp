@@ -20,7 +20,7 @@ template <typename F> F WineFunction(const char *name) {
 // The current folder as tarsel-sim would write it.
 std::filesystem::path CurrentFolder() {
     std::error_code ignored;
-    const std::filesystem::path here = std::filesystem::current_path(ignored);
+    std::filesystem::path here = std::filesystem::current_path(ignored);
     static const auto unixName = WineFunction<UnixNameFunction>("wine_get_unix_file_name");
     char *name = unixName ? unixName(here.c_str()) : nullptr;
     if (!name)
