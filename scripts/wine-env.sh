@@ -41,7 +41,7 @@ wine_ready() {
     # detached, they leave the output of the programs run later alone.
     local persist=${1:-10}
     [ "$persist" = forever ] && persist=
-    wineserver -p"$persist" 2> /dev/null || true
+    wineserver -p"$persist" > /dev/null 2>&1 || true
     if ! wine cmd /c exit < /dev/null > /dev/null 2>&1; then
         {
             echo "=================================================================="
