@@ -53,7 +53,7 @@ void Answer(Vessel *scout, const DriveMFD &display, uint8_t box, const std::stri
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     fuzz::StartInput();
-    host::AttachModule(fuzz::ModuleEntry());
+    host::AttachModule(ModuleEntry());
     host::BeginRun();
     Vessel *scout = fuzz::OpenScout();
     fuzz::Require(scout != nullptr, "the display opens");

@@ -6,7 +6,7 @@
 #define FUZZ_MODULE_H
 
 #include "display/displays.h"
-#include "module/module_exports.h"
+#include "module_entry.h"
 #include "world/simulation.h"
 #include "world/transcript.h"
 #include "world/world.h"
@@ -50,17 +50,6 @@ inline void StartInput() {
     host::World().Reset();
 }
 
-inline host::ModuleEntryPoints ModuleEntry() {
-    host::ModuleEntryPoints module;
-    module.initModule = InitModule;
-    module.exitModule = ExitModule;
-    module.preStep = opcPreStep;
-    module.openRenderViewport = opcOpenRenderViewport;
-    module.closeRenderViewport = opcCloseRenderViewport;
-    module.deleteVessel = opcDeleteVessel;
-    return module;
-}
-
 // With the module attached and its run begun: Earth, and the ship Scout
 // 1000 m from its centre with three tanks of 1000 kg and the mode open on
 // display 0 (256 x 256). Null when the display could not be opened.
@@ -96,7 +85,7 @@ inline std::string ReadWhole(const std::filesystem::path &path) {
 // what each input allocates and leaves.
 extern "C" int LLVMFuzzerInitialize(int *, char ***) {
     fuzz::StartInput();
-    host::AttachModule(fuzz::ModuleEntry());
+    host::AttachModule(ModuleEntry());
     host::BeginRun();
     host::Page page;
     std::string error;

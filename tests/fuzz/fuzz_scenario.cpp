@@ -50,7 +50,7 @@ void Fly(const scenario::Scenario &s) {
     std::string error;
     if (const char *variant = scenario::SoundVariant(s.environment.sound))
         fuzz::Require(host::LoadSoundLibrary(variant, &error), "the sound library loads");
-    host::AttachModule(fuzz::ModuleEntry());
+    host::AttachModule(ModuleEntry());
     scenario::BuildWorld(s);
     host::BeginRun();
     std::ostringstream failures;

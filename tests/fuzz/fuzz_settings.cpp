@@ -48,7 +48,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
         std::fwrite(data, 1, size, file);
         std::fclose(file);
     }
-    host::AttachModule(fuzz::ModuleEntry());
+    host::AttachModule(ModuleEntry());
     CheckValuesInUse(DriveSettings);
     host::BeginRun();
     Vessel *scout = fuzz::OpenScout();

@@ -8,7 +8,7 @@
 
 #include "display/gdi_objects.h"
 #include "mfd/drive_mfd.h"
-#include "module/module_exports.h"
+#include "module_entry.h"
 #include "module/module_state.h"
 #include "module_world.h"
 
@@ -19,14 +19,7 @@ protected:
     void SetUp() override {
         ModuleWorldTest::SetUp();
         LoadSound();
-        host::ModuleEntryPoints module;
-        module.initModule = InitModule;
-        module.exitModule = ExitModule;
-        module.preStep = opcPreStep;
-        module.openRenderViewport = opcOpenRenderViewport;
-        module.closeRenderViewport = opcCloseRenderViewport;
-        module.deleteVessel = opcDeleteVessel;
-        host::AttachModule(module);
+        host::AttachModule(ModuleEntry());
         host::BeginRun();
         host::World().AddBody("Earth", 5.97e24, 6.371e6, VECTOR3{}, VECTOR3{});
         // 1000 m from Earth's centre along x, facing +z, up +y, tanks of 1000 kg each.
