@@ -1,0 +1,42 @@
+// One Update of a full page on the host's recording context: every line
+// filled, a target other than the own vessel, the course readout of the
+// deviation needed, two of five cells charged and a third charging.
+#include "bench_world.h"
+#include "display/default_styles.h"
+#include "display/gdi_objects.h"
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+void PageUpdate(benchmark::State &state) {
+    BenchRun run("");
+    Vessel *ship = run.AddShip(0, 420);
+    run.AddShip();
+    std::string error;
+    bool consumed = false;
+    auto key = [&](DWORD k) { host::SendKey(ship, 0, k, &consumed, &error); };
+    key(OAPI_KEY_N); // the other ship as target
+    for (int mode = 0; mode < 5; ++mode)
+        key(OAPI_KEY_M); // "Deviation needed"
+    key(OAPI_KEY_S);
+    host::AnswerInputBox("2e6,2", &error);
+    for (int cell = 0; cell < 3; ++cell) {
+        key(OAPI_KEY_C);
+        host::RunSteps(cell < 2 ? 210 : 100); // two drives: a turn every other step
+    }
+    MFD *display = host::DisplayObject(ship, 0);
+    host::RecordingDC dc;
+    for (auto _ : state) {
+        dc.calls.clear();
+        dc.font = host::DefaultFont(0);
+        dc.brush = host::LookUpGdiObject(GetStockObject(NULL_BRUSH));
+        dc.pen = host::DefaultPen(0);
+        dc.textColour = host::kDefaultTextColour;
+        display->Update(dc.Handle());
+    }
+    state.counters["calls"] = static_cast<double>(dc.calls.size());
+}
+BENCHMARK(PageUpdate)->Unit(benchmark::kMicrosecond);
+
+} // namespace
