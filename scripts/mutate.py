@@ -64,11 +64,17 @@ class Token:
         return self.start + len(self.text)
 
 
+WINDOWS_ONLY = re.compile(r"#\s*(ifdef\s+_WIN32|if\s+defined\(_WIN32\))\b")
+NOT_WINDOWS = re.compile(r"#\s*(ifndef\s+_WIN32|if\s+!\s*defined\(_WIN32\))\b")
+
+
 def tokens_of(source):
-    """Tokens of the code, without comments, spaces and preprocessor lines."""
+    """Tokens of the code that this platform builds: no comments, spaces,
+    preprocessor lines or Windows-only branches."""
     result = []
     line_start = True
     skip_line = False
+    branches = []  # per open #if: (about _WIN32, active)
     for m in TOKEN.finditer(source):
         kind, text = m.lastgroup, m.group()
         if kind == "space" or kind == "comment":
@@ -77,8 +83,17 @@ def tokens_of(source):
             continue
         if line_start and text == "#":
             skip_line = True
+            directive = source[m.start():source.find("\n", m.start())]
+            if WINDOWS_ONLY.match(directive) or NOT_WINDOWS.match(directive):
+                branches.append((True, NOT_WINDOWS.match(directive) is not None))
+            elif re.match(r"#\s*if", directive):
+                branches.append((False, True))
+            elif re.match(r"#\s*else", directive) and branches and branches[-1][0]:
+                branches[-1] = (True, not branches[-1][1])
+            elif re.match(r"#\s*endif", directive) and branches:
+                branches.pop()
         line_start = False
-        if not skip_line:
+        if not skip_line and all(active for _, active in branches):
             result.append(Token(kind, text, m.start()))
     return result
 

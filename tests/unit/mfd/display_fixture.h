@@ -8,8 +8,8 @@
 
 #include "display/gdi_objects.h"
 #include "mfd/drive_mfd.h"
-#include "module_entry.h"
 #include "module/module_state.h"
+#include "module_entry.h"
 #include "module_world.h"
 
 #include <vector>
@@ -51,9 +51,10 @@ protected:
         return LineOf(Draw(v, position), label);
     }
 
-    // A play of the display's answer sounds as the stand-in library reports it.
+    // A play of the display's answer sounds as the stand-in library reports
+    // it, to the end of its line.
     static std::string Played(int slot) {
-        return "slot=" + std::to_string(slot) + " loop=0 volume=255";
+        return "slot=" + std::to_string(slot) + " loop=0 volume=255\n";
     }
 
     Vessel *scout = nullptr;
