@@ -70,14 +70,18 @@ TEST_F(JumpTest, OneCellJumpsTheFirstRangeWithItsFlashAndCameraEffect) {
             expectSound(stepStart, 54);
         if (now == Flash)
             flashSizes.push_back(drive.beacon.size);
-        if (was == Accelerate && now == Accelerate)
+        if (was == Accelerate && now == Accelerate) {
             EXPECT_NEAR(drive.GetCellCharge(), 0.99 - 0.2 * t / 3.6, 1e-12) << t;
-        if (was == Hold || (was == Flash && now == Flash))
+        }
+        if (was == Hold || (was == Flash && now == Flash)) {
             EXPECT_EQ(drive.GetCellCharge(), progress) << "unchanged while holding and flashing";
-        if (was == Flash && now == Decelerate)
+        }
+        if (was == Flash && now == Decelerate) {
             EXPECT_EQ(drive.GetCellCharge(), 0.2);
-        if (was == Decelerate && now == Decelerate)
+        }
+        if (was == Decelerate && now == Decelerate) {
             EXPECT_NEAR(drive.GetCellCharge(), 0.4 * (7.3 - t) / 14.6, 1e-12) << t;
+        }
         EXPECT_EQ(Flashes().size(), now == Flash ? 2u : 0u) << i;
         jumped = jumped || now == Flash;
         if (jumped)
