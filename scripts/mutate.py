@@ -422,7 +422,8 @@ def main():
     equivalent_path = os.path.join(ROOT, "scripts", "mutate-equivalent.txt")
     equivalent = set()
     if os.path.exists(equivalent_path):
-        equivalent = {l.split("#")[0].strip() for l in open(equivalent_path)} - {""}
+        # One mutant id a line; lines starting with '#' give the reasons.
+        equivalent = {l.strip() for l in open(equivalent_path) if not l.startswith("#")} - {""}
 
     prepare_copy(args.jobs)
     started = time.time()

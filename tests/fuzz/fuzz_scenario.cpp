@@ -1,8 +1,10 @@
 // Any bytes as a scenario file: the parser refuses it with "FILE:LINE:
 // message" (tarsel-sim's exit status 2), or the world is built and the
 // flight flown with the module, as tarsel-sim flies it. A flight that asks
-// for more than kStepCap host steps in all is only parsed: the fuzzer looks
-// for faults, not for long flights.
+// for more than kStepCap host steps in all, for a display larger than
+// kMaxDisplayPixels, for more than kMaxPictures pictures or for one outside
+// the scratch folder is only parsed: the fuzzer looks for faults, not for
+// long flights, and writes nowhere else.
 #include "fuzz_module.h"
 
 #include "scenario/flight_runner.h"
@@ -17,11 +19,15 @@
 namespace {
 
 constexpr double kStepCap = 2000.0;
+constexpr long long kMaxDisplayPixels = 1024 * 1024;
+constexpr int kMaxPictures = 4;
 
-// An upper bound of the steps the flight's RUN, UNTIL and STEPS ask for.
-double StepsAskedFor(const scenario::Scenario &s) {
+// Whether the flight stays within the caps: an upper bound of the steps its
+// RUN, UNTIL and STEPS ask for, its displays' sizes and its pictures.
+bool WithinCaps(const scenario::Scenario &s) {
     const double step = s.environment.step;
     double steps = 0.0;
+    int pictures = 0;
     for (const scenario::Command &c : s.flight) {
         if (c.op == scenario::Op::Run)
             steps += std::round(c.value / step);
@@ -29,8 +35,16 @@ double StepsAskedFor(const scenario::Scenario &s) {
             steps += std::max(0.0, std::round((c.value - s.environment.start) / step));
         else if (c.op == scenario::Op::Steps)
             steps += static_cast<double>(c.steps);
+        else if (c.op == scenario::Op::Open && 1LL * c.width * c.height > kMaxDisplayPixels)
+            return false;
+        if (c.op == scenario::Op::Snapshot) {
+            // Pictures go into the scratch folder and nowhere else.
+            if (++pictures > kMaxPictures || c.name.find('/') != std::string::npos ||
+                c.name.find('\\') != std::string::npos)
+                return false;
+        }
     }
-    return steps;
+    return steps <= kStepCap;
 }
 
 // "fuzz.scn:LINE: message", the line a number from 1.
@@ -71,7 +85,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
         fuzz::Require(NamesFileAndLine(error), "a refusal names FILE:LINE and the fault");
         return 0;
     }
-    if (StepsAskedFor(s) <= kStepCap)
+    if (WithinCaps(s))
         Fly(s);
     return 0;
 }

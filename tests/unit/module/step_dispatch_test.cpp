@@ -53,6 +53,18 @@ TEST_F(StepDispatch, EachDriveInTurnBucketsAscendingChainsFromTheHead) {
     }
 }
 
+// With one bucket (Drives=0) every drive is in its chain, taken from the head.
+TEST_F(StepDispatch, OneBucketTakesItsWholeChainInTurn) {
+    delete driveRegistry;
+    driveRegistry = new KeyedTable(0);
+    stepBucketCount = 1;
+    for (uintptr_t value : {A, B, C})
+        driveRegistry->Insert(std::to_string(value).c_str(), value);
+    for (int round = 0; round < 2; ++round)
+        for (uintptr_t value : {A, B, C})
+            EXPECT_EQ(NextValue(), value) << round;
+}
+
 TEST_F(StepDispatch, NothingIsSteppedWithoutADriveOrARegistry) {
     stepBucket = 5;
     EXPECT_EQ(NextStepEntry(), nullptr);
