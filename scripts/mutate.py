@@ -98,28 +98,40 @@ def tokens_of(source):
     return result
 
 
+def matching(toks, at, opener, closer, step=1, limit=None, allowed=None):
+    """Index of the bracket that closes the one at `at`, searching forwards
+    (or backwards with step -1) over at most `limit` tokens; None when there
+    is none, or when a token that `allowed` refuses comes first."""
+    depth, j = 0, at
+    while 0 <= j < len(toks) and (limit is None or abs(j - at) <= limit):
+        x = toks[j].text
+        if x == opener:
+            depth += 1
+        elif x == closer:
+            depth -= 1
+            if depth == 0:
+                return j
+        elif allowed and not allowed(toks[j]):
+            return None
+        j += step
+    return None
+
+
 def template_brackets(toks):
     """Indices of < and > that close over template arguments rather than compare."""
     found = set()
     for i, t in enumerate(toks):
         if t.text != "<" or i == 0:
             continue
-        before = toks[i - 1]
-        depth = 1
-        for j in range(i + 1, min(i + 12, len(toks))):
-            x = toks[j].text
-            if x == "<":
-                depth += 1
-            elif x == ">":
-                depth -= 1
-                if depth == 0:
-                    after = toks[j + 1].text if j + 1 < len(toks) else ""
-                    if before.text in CASTS or after in ("(", "{", "::", ">") or \
-                            toks[j - 1].text in ("*", "&") or before.text[:1].isupper():
-                        found.update((i, j))
-                    break
-            elif not (toks[j].kind in ("ident", "number") or x in ("*", "&", "::", ",")):
-                break
+        j = matching(toks, i, "<", ">", limit=12, allowed=lambda tok: tok.kind in (
+            "ident", "number") or tok.text in ("*", "&", "::", ","))
+        if j is None:
+            continue
+        before = toks[i - 1].text
+        after = toks[j + 1].text if j + 1 < len(toks) else ""
+        if before in CASTS or after in ("(", "{", "::", ">") or toks[j - 1].text in ("*", "&") \
+                or before[:1].isupper():
+            found.update((i, j))
     return found
 
 
@@ -249,16 +261,8 @@ def dropped_statements(path, source, toks):
 
 def is_control_end(toks, close):
     """Whether the ')' at close ends the condition of if/for/while."""
-    depth = 0
-    for j in range(close, -1, -1):
-        x = toks[j].text
-        if x == ")":
-            depth += 1
-        elif x == "(":
-            depth -= 1
-            if depth == 0:
-                return j > 0 and toks[j - 1].text in ("if", "for", "while")
-    return False
+    j = matching(toks, close, ")", "(", step=-1)
+    return j is not None and j > 0 and toks[j - 1].text in ("if", "for", "while")
 
 
 def statement_end(toks, i):

@@ -8,14 +8,8 @@
 #include "world/simulation.h"
 
 inline host::ModuleEntryPoints ModuleEntry() {
-    host::ModuleEntryPoints module;
-    module.initModule = InitModule;
-    module.exitModule = ExitModule;
-    module.preStep = opcPreStep;
-    module.openRenderViewport = opcOpenRenderViewport;
-    module.closeRenderViewport = opcCloseRenderViewport;
-    module.deleteVessel = opcDeleteVessel;
-    return module;
+    return {InitModule,     ExitModule, opcPreStep, opcOpenRenderViewport, opcCloseRenderViewport,
+            opcDeleteVessel};
 }
 
 #endif
