@@ -58,7 +58,7 @@ template <typename Table> void Fill(Table &table, const std::vector<std::string>
 template <typename Table> void Insert(benchmark::State &state) {
     const std::vector<std::string> keys = VesselKeys(size_t(state.range(0)));
     Table table;
-    for (auto _ : state) {
+    while (state.KeepRunning()) {
         Fill(table, keys);
         state.PauseTiming();
         table.Drain();
@@ -72,7 +72,7 @@ template <typename Table> void Find(benchmark::State &state) {
     Table table;
     Fill(table, keys);
     size_t next = 0;
-    for (auto _ : state) {
+    while (state.KeepRunning()) {
         benchmark::DoNotOptimize(table.Find(keys[next]));
         next = next + 1 == keys.size() ? 0 : next + 1;
     }
@@ -82,7 +82,7 @@ template <typename Table> void Find(benchmark::State &state) {
 template <typename Table> void Drain(benchmark::State &state) {
     const std::vector<std::string> keys = VesselKeys(size_t(state.range(0)));
     Table table;
-    for (auto _ : state) {
+    while (state.KeepRunning()) {
         state.PauseTiming();
         Fill(table, keys);
         state.ResumeTiming();

@@ -27,7 +27,7 @@ void PageUpdate(benchmark::State &state) {
     }
     MFD *display = host::DisplayObject(ship, 0);
     host::RecordingDC dc;
-    for (auto _ : state) {
+    while (state.KeepRunning()) {
         dc.calls.clear();
         dc.font = host::DefaultFont(0);
         dc.brush = host::LookUpGdiObject(GetStockObject(NULL_BRUSH));

@@ -12,7 +12,7 @@ void PreStep(benchmark::State &state) {
     for (int i = 0; i < state.range(0); ++i)
         run.AddShip(OAPI_KEY_C);
     double simt = 0.0;
-    for (auto _ : state) {
+    while (state.KeepRunning()) {
         opcPreStep(simt, 0.02, 51544.5);
         simt += 0.02;
     }

@@ -34,7 +34,7 @@ void ScenarioSteps(benchmark::State &state) {
                                  &error))
         state.SkipWithError(error.c_str());
     std::ostringstream failures;
-    for (auto _ : state) {
+    while (state.KeepRunning()) {
         BenchRun run("");
         scenario::BuildWorld(s);
         scenario::Fly(s, ".", failures);

@@ -25,8 +25,8 @@ Snapshot Take(const DriveMFD &display) {
 }
 
 bool Same(const Snapshot &a, const Snapshot &b) {
-    return a.fuel == b.fuel && a.target == b.target &&
-           std::memcmp(&a.distance, &b.distance, sizeof a.distance) == 0;
+    return a.fuel == b.fuel && a.target == b.target && a.distance == b.distance &&
+           std::signbit(a.distance) == std::signbit(b.distance);
 }
 
 void Answer(Vessel *scout, const DriveMFD &display, uint8_t box, const std::string &text) {

@@ -16,8 +16,9 @@ namespace {
 
 std::string KeyFor(uint8_t choice) {
     char key[32];
-    std::snprintf(key, sizeof key, "%p",
-                  reinterpret_cast<void *>(0x200000000000 + 0x40 * (choice % 48)));
+    std::snprintf(
+        key, sizeof key, "%p",
+        reinterpret_cast<void *>(uintptr_t{0x200000000000} + uintptr_t{0x40} * (choice % 48)));
     return key;
 }
 

@@ -19,7 +19,7 @@
 namespace {
 
 constexpr double kStepCap = 2000.0;
-constexpr long long kMaxDisplayPixels = 1024 * 1024;
+constexpr long long kMaxDisplayPixels = 1024LL * 1024;
 constexpr int kMaxPictures = 4;
 
 // Whether the flight stays within the caps: an upper bound of the steps its
