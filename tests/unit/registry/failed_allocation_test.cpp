@@ -1,7 +1,11 @@
-// The table under memory exhaustion: every allocation it makes can fail, and
-// it must neither throw nor lose what it already holds.
+// The table and the docked-stack walk under memory exhaustion: every
+// allocation they make can fail, and they must neither throw nor lose what
+// they hold; a walk without room still deletes what is docked to the vessel.
 #include "bucket_keys.h"
+#include "drive/drive_unit.h"
 #include "registry/keyed_table.h"
+#include "world/simulation.h"
+#include "world/world.h"
 
 #include <gtest/gtest.h>
 
@@ -99,4 +103,27 @@ TEST(KeyedTableWithoutMemory, FailedInsertsReportAndChangeNothing) {
     EXPECT_EQ(starved.BucketCount(), 0u);
     EXPECT_EQ(starved.Insert("a", 1, &stored), 0u);
     EXPECT_FALSE(stored);
+}
+
+// Ship, Near docked to it, Far docked to Near: without room for the walk only
+// Near, docked to Ship itself, goes.
+TEST(DockedStackWithoutMemory, OnlyWhatIsDockedToTheVesselItselfGoes) {
+    host::WorldState &world = host::World();
+    world.Reset();
+    world.AddBody("Sun", 2e30, 7e8, VECTOR3{}, VECTOR3{});
+    Vessel *ship = world.AddVessel("Ship", "Test"), *near = world.AddVessel("Near", "Test"),
+           *far = world.AddVessel("Far", "Test");
+    for (Vessel *v : {ship, near, far})
+        v->ports.resize(2);
+    ASSERT_TRUE(world.Dock(ship, 1, near, 0));
+    ASSERT_TRUE(world.Dock(near, 1, far, 0));
+    {
+        AllocationLimit none(0);
+        DriveUnit::RemoveDockedStack(ship->iface, nullptr);
+    }
+    host::FlushDeletions();
+    EXPECT_TRUE(world.IsLiveVessel(ship));
+    EXPECT_FALSE(world.IsLiveVessel(near));
+    EXPECT_TRUE(world.IsLiveVessel(far));
+    world.Reset();
 }
