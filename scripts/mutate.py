@@ -37,7 +37,7 @@ BUILD = os.path.join(COPY, "build")
 TOKEN = re.compile(
     r"""(?P<comment>//[^\n]*|/\*.*?\*/)
       | (?P<string>"(?:\\.|[^"\\\n])*"|'(?:\\.|[^'\\\n])*')
-      | (?P<number>(?:\d+\.\d*|\.\d+|\d+)(?:[eE][+-]?\d+)?[uUlLfF]*|0[xX][0-9a-fA-F]+[uUlL]*)
+      | (?P<number>0[xX][0-9a-fA-F]+[uUlL]*|(?:\d+\.\d*|\.\d+|\d+)(?:[eE][+-]?\d+)?[uUlLfF]*)
       | (?P<ident>[A-Za-z_]\w*)
       | (?P<op>->|::|<<=|>>=|<<|>>|<=|>=|==|!=|&&|\|\||\+\+|--|[-+*/%&|^!~=<>?:;,.(){}\[\]])
       | (?P<space>\s+)
