@@ -12,6 +12,7 @@ that does not compile is stillborn and counts for nothing.
     python3 scripts/mutate.py --sample 150      # a fixed random sample
     python3 scripts/mutate.py --survivors       # again, the last run's survivors only
     python3 scripts/mutate.py --list            # the mutants, without running them
+    python3 scripts/mutate.py --report          # the last run's report again
 
 Results go to out/mutation/ (report.txt, results.json); the copy is built in
 $MUTATE_DIR (default /tmp/tarsel-mutate).
@@ -402,6 +403,8 @@ def main():
     parser.add_argument("--survivors", action="store_true",
                         help="run only the survivors of the last run, keeping its other results")
     parser.add_argument("--file", action="append", help="only mutants of this file (repeatable)")
+    parser.add_argument("--report", action="store_true",
+                        help="only write the report of the last run again (after equivalents change)")
     parser.add_argument("--jobs", type=int, default=2)
     args = parser.parse_args()
 
@@ -428,6 +431,12 @@ def main():
     if os.path.exists(equivalent_path):
         # One mutant id a line; lines starting with '#' give the reasons.
         equivalent = {l.strip() for l in open(equivalent_path) if not l.startswith("#")} - {""}
+
+    if args.report:
+        text = report(json.load(open(results_path)), equivalent)
+        open(os.path.join(OUT, "report.txt"), "w").write(text + "\n")
+        print(text)
+        return
 
     prepare_copy(args.jobs)
     started = time.time()
