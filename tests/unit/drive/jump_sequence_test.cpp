@@ -112,10 +112,18 @@ TEST_F(JumpTest, OneCellJumpsTheFirstRangeWithItsFlashAndCameraEffect) {
             EXPECT_NEAR(Gap(flashes[1]->pos, ship->pos), 0.0, 1e-6);
             for (Vessel *flash : flashes) {
                 ASSERT_EQ(flash->beacons.size(), 1u);
-                const VECTOR3 &light = *flash->beacons[0]->pos;
-                EXPECT_EQ(light.x, 0.5);
-                EXPECT_EQ(light.y, 1.5);
-                EXPECT_EQ(light.z, 12.0);
+                const BEACONLIGHTSPEC &light = *flash->beacons[0];
+                EXPECT_EQ(light.pos->x, 0.5);
+                EXPECT_EQ(light.pos->y, 1.5);
+                EXPECT_EQ(light.pos->z, 12.0);
+                // A white star, steady and lit.
+                EXPECT_EQ(light.shape, static_cast<DWORD>(BEACONSHAPE_STAR));
+                EXPECT_EQ(
+                    (std::vector<double>{light.col->x, light.col->y, light.col->z, light.falloff}),
+                    std::vector<double>(4, 1.0));
+                EXPECT_EQ((std::vector<double>{light.period, light.duration, light.tofs}),
+                          std::vector<double>(3, 0.0));
+                EXPECT_TRUE(light.active);
             }
         }
         if (i == 0) {
