@@ -52,6 +52,9 @@ TEST_F(Readouts, AdviceWhenNoHeadingWorks) {
         {7.5e8, 5, 5, "2nd jump:1-1 cells"}, // equal to the range: no NaN
         {7.5e12, 1, 5, "2nd jump:5-5 cells"},
         {7.5e13, 1, 5, "n/a"}, // past the last cell
+        {2e9, 1, 5, "n/a"},    // a cosine of 4/3: no heading, and no count either
+        {6.5e9, 2, 5, "n/a"},  // a cosine of -1.37
+        {1.0, 1, 5, "90.000000\xB0"},
     };
     for (const auto &row : rows) {
         display->state->distance = row.distance;
