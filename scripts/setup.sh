@@ -2,7 +2,7 @@
 # Installs from Debian's packages whatever the build needs and is missing.
 set -euo pipefail
 packages=(cmake make g++ pkg-config libgtest-dev libbenchmark-dev libcairo2-dev libfontconfig-dev fonts-dejavu-core
-          clang libclang-rt-14-dev valgrind)
+          clang lld llvm libwine-dev mingw-w64-i686-dev zip unzip libclang-rt-14-dev valgrind)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

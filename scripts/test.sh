@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
-# Builds everything and runs the whole test suite (unit tests and scenarios).
-# With --sanitize: the same, built with AddressSanitizer and UndefinedBehaviorSanitizer.
+# Builds everything and runs the whole test suite (unit tests and scenarios),
+# then builds the module with Microsoft's C++ ABI and the pilots' package and
+# checks them. With --sanitize: the native suite alone, built with
+# AddressSanitizer and UndefinedBehaviorSanitizer.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 if [ "${1:-}" = "--sanitize" ]; then
@@ -11,3 +13,7 @@ else
     bash scripts/build.sh
 fi
 ctest --test-dir "$BUILD_DIR" --output-on-failure -j"$(nproc)"
+if [ "${1:-}" != "--sanitize" ]; then
+    bash scripts/package.sh
+    bash scripts/check-package.sh
+fi

@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Writes dist/TarselMFD-x64.zip and dist/TarselMFD-x86.zip: what a pilot
+# unzips into the simulator's folder (the module with Microsoft's C++ ABI,
+# the flash markers' vessel class, the six waves and the pilot's guide).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/build.sh > /dev/null
+bash scripts/build-msvc.sh > /dev/null
+rm -rf dist
+mkdir -p dist
+stage=$(mktemp -d)
+trap 'rm -rf "$stage"' EXIT
+for arch in x64 x86; do
+    root="$stage/$arch"
+    mkdir -p "$root/Modules/Plugin" "$root/Config/Vessels" "$root/Sound/TarselMFD" "$root/Doc"
+    cp "build-msvc-$arch/TarselMFD.dll" "$root/Modules/Plugin/"
+    cp package/Hyperspace.cfg "$root/Config/Vessels/"
+    build/package/waves/tarsel-waves "$root/Sound/TarselMFD"
+    cp docs/TarselMFD.md "$root/Doc/"
+    # Files only, no folder entries, no extra attributes.
+    (cd "$root" && zip -q -r -D -X "$OLDPWD/dist/TarselMFD-$arch.zip" Modules Config Sound Doc)
+    echo "dist/TarselMFD-$arch.zip"
+done
