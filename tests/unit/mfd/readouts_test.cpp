@@ -71,6 +71,12 @@ TEST_F(Readouts, DeviationNeededAndItsOffsetForATargetOffTheAxis) {
     display->state->targetIndex = 2;
     display->state->distance = 5e8;
     ExpectValues({{4, "36.869898\xB0"}, {5, "70.528779\xB0"}, {6, "33.658882\xB0"}});
+    // Moving across the line of sight straight ahead: the plane of motion is
+    // square to the up axis's plane and at 60° to the forward axis's (which
+    // lies along the line of sight).
+    tug->pos = host::Add(scout->pos, host::Vec(0, 0, 1e6));
+    tug->vel = host::Vec(100, 0, 0);
+    ExpectValues({{9, "90.0\xB0 (60.0\xB0)"}});
 }
 
 // Two opposite axes that rounding left a hair longer than 1 are 180° apart, not NaN.
