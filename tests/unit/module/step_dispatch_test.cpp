@@ -51,6 +51,13 @@ TEST_F(StepDispatch, EachDriveInTurnBucketsAscendingChainsFromTheHead) {
         EXPECT_EQ(stepBucket, 8u);
         EXPECT_EQ(stepChain, 0);
     }
+
+    // C goes while the dispatch points behind B: the chain starts over at B.
+    EXPECT_EQ(NextValue(), A);
+    EXPECT_EQ(NextValue(), B);
+    driveRegistry->Remove(chained[1].c_str());
+    for (uintptr_t value : {A, B, A, B})
+        EXPECT_EQ(NextValue(), value);
 }
 
 // With one bucket (Drives=0) every drive is in its chain, taken from the head.
