@@ -4,7 +4,7 @@
 # (scripts/build-windows.sh).
 set -euo pipefail
 packages=(cmake make g++ pkg-config libgtest-dev libbenchmark-dev libcairo2-dev libfontconfig-dev fonts-dejavu-core
-          clang lld llvm libwine-dev mingw-w64-i686-dev zip unzip)
+          clang lld llvm libwine-dev mingw-w64-i686-dev zip unzip libclang-rt-14-dev valgrind)
 # MinGW-w64, GoogleTest's sources, the PNG writer header and Wine, without
 # the desktop libraries Wine recommends: it runs headless here.
 windows_packages=(g++-mingw-w64-x86-64 googletest libstb-dev wine wine64)

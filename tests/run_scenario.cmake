@@ -1,9 +1,18 @@
 # Flies one scenario in a fresh root folder and checks the exit status.
+# A settings file beside the scenario (same name, .ini) is the module's
+# settings file in that root; TARSEL_SIM_WRAPPER in the environment (such as
+# a valgrind command line) runs the host under it.
 get_filename_component(base ${SCENARIO} NAME_WE)
+get_filename_component(folder ${SCENARIO} DIRECTORY)
 set(root ${WORK}/${base})
 file(REMOVE_RECURSE ${root})
 file(MAKE_DIRECTORY ${root})
-execute_process(COMMAND ${SIM} --root ${root} --out ${root} ${SCENARIO}
+if(EXISTS ${folder}/${base}.ini)
+    file(MAKE_DIRECTORY ${root}/Modules/Plugin)
+    file(COPY_FILE ${folder}/${base}.ini ${root}/Modules/Plugin/TarselMFD.ini)
+endif()
+separate_arguments(wrapper UNIX_COMMAND "$ENV{TARSEL_SIM_WRAPPER}")
+execute_process(COMMAND ${wrapper} ${SIM} --root ${root} --out ${root} ${SCENARIO}
                 RESULT_VARIABLE status)
 if(NOT status EQUAL EXPECTED)
     message(FATAL_ERROR "${SCENARIO}: exit status ${status}, expected ${EXPECTED}")

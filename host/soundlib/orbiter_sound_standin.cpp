@@ -88,10 +88,15 @@ SOUNDLIB_EXPORT int LoadVesselWaveOBSound3(int id, int slot, char *file, int /*o
     return 1;
 }
 
-SOUNDLIB_EXPORT int PlayVesselWaveOBSound3(int id, int slot, int loop, int volume, int /*extra*/) {
+// The last argument, the playing frequency, is written only when it asks
+// for one (0 plays the wave at its own).
+SOUNDLIB_EXPORT int PlayVesselWaveOBSound3(int id, int slot, int loop, int volume, int frequency) {
     const char *problem = SlotProblem(id, slot);
-    Report("sound PlayVesselWaveOBSound3 id=%d slot=%d loop=%d volume=%d%s", id, slot, loop, volume,
-           problem);
+    char asked[32] = "";
+    if (frequency != 0)
+        std::snprintf(asked, sizeof asked, " frequency=%d", frequency);
+    Report("sound PlayVesselWaveOBSound3 id=%d slot=%d loop=%d volume=%d%s%s", id, slot, loop,
+           volume, asked, problem);
     return *problem ? 0 : 1;
 }
 

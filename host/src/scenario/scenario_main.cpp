@@ -14,10 +14,6 @@
 
 namespace scenario {
 
-namespace {
-
-namespace fs = std::filesystem;
-
 const char *SoundVariant(SoundLibrary sound) {
     switch (sound) {
     case SoundLibrary::Full:
@@ -30,6 +26,10 @@ const char *SoundVariant(SoundLibrary sound) {
         return nullptr;
     }
 }
+
+namespace {
+
+namespace fs = std::filesystem;
 
 // Paths given on the command line mean what they meant where the host was
 // started, also after it has moved into the root folder.

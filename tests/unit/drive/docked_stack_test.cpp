@@ -82,6 +82,21 @@ TEST_F(DockedStackTest, ADenseStackGoesVesselByVesselOnce) {
     EXPECT_EQ(deleted.back(), "M0");
 }
 
+// Walked from a vessel that the walk came from, that vessel and whatever
+// lies beyond it stay.
+TEST_F(DockedStackTest, TheVesselTheWalkCameFromStaysWithWhatLiesBeyondIt) {
+    Vessel *from = Module("From", 2), *beyond = Module("Beyond", 1), *near = Module("Near", 2),
+           *far = Module("Far", 1);
+    Dock(beyond, 0, from, 0);
+    Dock(from, 1, ship, 0);
+    Dock(ship, 1, near, 0);
+    Dock(near, 1, far, 0);
+    transcript.str("");
+    DriveUnit::RemoveDockedStack(ship->iface, host::Handle(from));
+    host::FlushDeletions();
+    EXPECT_EQ(DeletedInOrder(Transcript()), (std::vector<std::string>{"Far", "Near"}));
+}
+
 // A 7 x 7 lattice of four-port modules docked to Ship at one corner, and a
 // long chain on another port: all of them go, each once, and along the
 // chain the far end goes first.

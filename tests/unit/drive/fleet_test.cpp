@@ -25,7 +25,7 @@ TEST_F(DriveTest, FleetJumpTakesReadyVesselsJustInsideTheRangeAlong) {
     const MATRIX3 insideRot = inside->rot;
     transcript.str("");
     FleetJump(leader->iface, &lead, id);
-    EXPECT_NE(Transcript().find("sound PlayVesselWaveOBSound3 id=0 slot=55 loop=0 volume=255"),
+    EXPECT_NE(Transcript().find("sound PlayVesselWaveOBSound3 id=0 slot=55 loop=0 volume=255\n"),
               std::string::npos);
     EXPECT_EQ(Transcript().find("slot=51"), std::string::npos);
     EXPECT_EQ(follower.GetState(), Idle);
@@ -51,7 +51,8 @@ TEST_F(DriveTest, FleetJumpTakesReadyVesselsJustInsideTheRangeAlong) {
     EXPECT_EQ(stayer.GetCellCharge(), 1.0);
     EXPECT_EQ(follower.phaseStart, lead.phaseStart);
     const std::string t = Transcript();
-    EXPECT_NE(t.find("sound PlayVesselWaveOBSound3 id=0 slot=51"), std::string::npos);
+    EXPECT_NE(t.find("sound PlayVesselWaveOBSound3 id=0 slot=51 loop=0 volume=255\n"),
+              std::string::npos);
     EXPECT_EQ(t.find("slot=51"), t.rfind("slot=51"));
     EXPECT_EQ(busyDrive.phaseStart, busyStart) << "a running sequence is not restarted";
     EXPECT_EQ(partialDrive.GetState(), Charging);

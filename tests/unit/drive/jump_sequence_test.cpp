@@ -2,6 +2,9 @@
 // the phase timing, the flash objects, the camera effect and what was docked.
 #include "drive_harness.h"
 
+#include <cstdio>
+#include <sstream>
+
 namespace {
 
 using JumpTest = DriveTest;
@@ -10,19 +13,40 @@ const VECTOR3 kForward = Vec(1.0 / 3.0, 2.0 / 3.0, 2.0 / 3.0);
 
 // The camera follows the vessel: 45° rising to 80°, 80° held, falling to 45°,
 // then the aperture that was in force at the engage command. Two flash
-// objects stand at the departure and arrival points exactly during the flash.
-// The first step after the engage command starts from the engage time (t = 0,
-// no velocity change yet); each phase ends with the first step whose start
-// lies past its length: 3.6 s, 2.1 s, 1.6 s and 7.3 s after the phase began.
+// objects stand at the departure and arrival points exactly during the flash,
+// their light 10 m ahead of the cockpit eye point, shrinking from 90 m to 10 m
+// over its first 0.3 s and then dark. The first step after the engage command
+// starts from the engage time (t = 0, no velocity change yet); each phase ends
+// with the first step whose start lies past its length: 3.6 s, 2.1 s, 1.6 s
+// and 7.3 s after the phase began. The sequence's progress falls from 0.99 to
+// 0.79 while speeding up, stays while holding and flashing, and falls from
+// 0.2 to 0 while slowing down; the jump start, the jump and the end of the
+// flash play their sounds at the steps that begin them.
 TEST_F(JumpTest, OneCellJumpsTheFirstRangeWithItsFlashAndCameraEffect) {
     Vessel *ship = MakeVessel("Ship", Vec(4e6, -2e6, 5e5), kForward);
     ship->vel = host::Add(sun->vel, Vec(12.0, -5.0, 3.0));
-    DriveUnit &drive = MakeDrive(ship, 1);
+    ship->cameraOffset = Vec(0.5, 1.5, 2.0);
+    DriveUnit &drive = MakeDrive(ship, 1, ConnectSound(ship, "Sound\\TarselMFD\\x.wav"));
     host::World().cameraTarget = host::Handle(ship);
     Run(3);
+    transcript.str("");
+    char line[96];
+    std::string sounds; // the sound lines expected, with the times of their steps
+    auto expectSound = [&](double time, int slot) {
+        std::snprintf(line, sizeof line,
+                      "[%8.3f] sound PlayVesselWaveOBSound3 id=0 slot=%d loop=0 volume=255\n", time,
+                      slot);
+        sounds += line;
+    };
+    expectSound(0.3, 52);
 
     const VECTOR3 engagePos = RelPos(ship);
     const VECTOR3 engageVel = RelVel(ship);
+    // A heavy body at the arrival point pulls the vessel hardest there; the
+    // jump still arrives, and ends, relative to the reference body.
+    host::World().AddBody("Moon", 1e27, 1e6,
+                          host::Add(sun->pos, host::Add(engagePos, host::Scale(kForward, 7.5e8))),
+                          sun->vel);
     ASSERT_TRUE(drive.Engage());
     EXPECT_FALSE(drive.Engage()) << "a running sequence refuses a second engage";
     EXPECT_NEAR(aperture.aperture / kDegree, 30.0, 1e-9);
@@ -32,12 +56,37 @@ TEST_F(JumpTest, OneCellJumpsTheFirstRangeWithItsFlashAndCameraEffect) {
     bool jumped = false;
     double last = 0.0;                // aperture before the step, degrees
     int stepsIn[Decelerate + 1] = {}; // steps begun in each state
+    std::vector<double> flashSizes;
+    double phaseBegan = 0.3;
     for (int i = 0; i < 400 && drive.IsJumping(); ++i) {
         const DriveState was = drive.GetState();
         const VECTOR3 before = RelPos(ship);
+        const double stepStart = host::World().simTime;
+        const double progress = drive.GetCellCharge();
         Run(1);
         const DriveState now = drive.GetState();
         const double a = ApertureDegrees();
+        const double t = stepStart - phaseBegan; // the step's time into its phase
+        if (now != was)
+            phaseBegan = stepStart;
+        if (now == Flash && was == Hold)
+            expectSound(stepStart, 53);
+        if (now == Decelerate && was == Flash)
+            expectSound(stepStart, 54);
+        if (now == Flash)
+            flashSizes.push_back(drive.beacon.size);
+        if (was == Accelerate && now == Accelerate) {
+            EXPECT_NEAR(drive.GetCellCharge(), 0.99 - 0.2 * t / 3.6, 1e-12) << t;
+        }
+        if (was == Hold || (was == Flash && now == Flash)) {
+            EXPECT_EQ(drive.GetCellCharge(), progress) << "unchanged while holding and flashing";
+        }
+        if (was == Flash && now == Decelerate) {
+            EXPECT_EQ(drive.GetCellCharge(), 0.2);
+        }
+        if (was == Decelerate && now == Decelerate) {
+            EXPECT_NEAR(drive.GetCellCharge(), 0.4 * (7.3 - t) / 14.6, 1e-12) << t;
+        }
         EXPECT_EQ(Flashes().size(), now == Flash ? 2u : 0u) << i;
         jumped = jumped || now == Flash;
         if (jumped)
@@ -61,6 +110,21 @@ TEST_F(JumpTest, OneCellJumpsTheFirstRangeWithItsFlashAndCameraEffect) {
             const VECTOR3 moved = host::Scale(RelVel(ship), 0.1);
             EXPECT_NEAR(Gap(RelPos(flashes[0]), host::Add(before, moved)), 0.0, 1e-3);
             EXPECT_NEAR(Gap(flashes[1]->pos, ship->pos), 0.0, 1e-6);
+            for (Vessel *flash : flashes) {
+                ASSERT_EQ(flash->beacons.size(), 1u);
+                const BEACONLIGHTSPEC &light = *flash->beacons[0];
+                EXPECT_EQ(light.pos->x, 0.5);
+                EXPECT_EQ(light.pos->y, 1.5);
+                EXPECT_EQ(light.pos->z, 12.0);
+                // A white star, steady and lit.
+                EXPECT_EQ(light.shape, static_cast<DWORD>(BEACONSHAPE_STAR));
+                EXPECT_EQ(
+                    (std::vector<double>{light.col->x, light.col->y, light.col->z, light.falloff}),
+                    std::vector<double>(4, 1.0));
+                EXPECT_EQ((std::vector<double>{light.period, light.duration, light.tofs}),
+                          std::vector<double>(3, 0.0));
+                EXPECT_TRUE(light.active);
+            }
         }
         if (i == 0) {
             EXPECT_EQ(now, Accelerate);
@@ -82,6 +146,21 @@ TEST_F(JumpTest, OneCellJumpsTheFirstRangeWithItsFlashAndCameraEffect) {
     EXPECT_EQ(stepsIn[Hold], 22);
     EXPECT_EQ(stepsIn[Flash], 17);
     EXPECT_EQ(stepsIn[Decelerate], 73);
+    EXPECT_EQ(Transcript().find("sound StopVesselWave3"), std::string::npos);
+    std::string played;
+    std::istringstream lines(Transcript());
+    for (std::string l; std::getline(lines, l);)
+        if (l.find("sound PlayVesselWaveOBSound3") != std::string::npos)
+            played += l + "\n";
+    EXPECT_EQ(played, sounds);
+    // As the host draws them after each step: the size the flash's first step
+    // left (the jump step sets none), then 90 m, 22.5 m, 10 m at 0.3 s, dark.
+    ASSERT_EQ(flashSizes.size(), 17u);
+    EXPECT_EQ(flashSizes[0], 1.0);
+    EXPECT_NEAR(flashSizes[1], 90.0, 1e-9);
+    EXPECT_NEAR(flashSizes[2], 22.5, 1e-9);
+    for (size_t i = 4; i < flashSizes.size(); ++i)
+        EXPECT_EQ(flashSizes[i], 0.0) << i;
 
     const VECTOR3 expected = host::Add(host::Add(engagePos, host::Scale(kForward, 7.5e8)), drift);
     EXPECT_NEAR(Gap(RelPos(ship), expected), 0.0, 1e-2);

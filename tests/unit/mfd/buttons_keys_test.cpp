@@ -99,15 +99,17 @@ TEST_F(Buttons, ModeTargetAndFuelSteppingWrapAround) {
         int mode;
         uint32_t target, fuel;
     } steps[] = {{OAPI_KEY_M, 0, 1, 2}, {OAPI_KEY_M, 1, 1, 2}, {OAPI_KEY_N, 1, 2, 2},
-                 {OAPI_KEY_N, 1, 0, 2}, {OAPI_KEY_P, 1, 2, 2}, {OAPI_KEY_I, 1, 2, 3},
-                 {OAPI_KEY_I, 1, 2, 0}, {OAPI_KEY_D, 1, 2, 3}};
+                 {OAPI_KEY_N, 1, 0, 2}, {OAPI_KEY_P, 1, 2, 2}, {OAPI_KEY_P, 1, 1, 2},
+                 {OAPI_KEY_N, 1, 2, 2}, {OAPI_KEY_I, 1, 2, 3}, {OAPI_KEY_I, 1, 2, 0},
+                 {OAPI_KEY_D, 1, 2, 3}, {OAPI_KEY_D, 1, 2, 2}, {OAPI_KEY_D, 1, 2, 1},
+                 {OAPI_KEY_D, 1, 2, 0}, {OAPI_KEY_D, 1, 2, 3}};
     for (const auto &step : steps) {
         Key(scout, 0, step.key);
         EXPECT_EQ(display->state->displayMode, step.mode) << step.key;
         EXPECT_EQ(display->state->targetIndex, step.target) << step.key;
         EXPECT_EQ(display->drive->GetFuelIndex(), step.fuel) << step.key;
     }
-    EXPECT_EQ(Count(Transcript(), Played(51)), 8); // one per press
+    EXPECT_EQ(Count(Transcript(), Played(51)), 14); // one per press
     display->drive->SetFuelIndex(0xFFFFFFFFu);
     Key(scout, 0, OAPI_KEY_D);
     EXPECT_EQ(display->drive->GetFuelIndex(), 3u);

@@ -65,13 +65,18 @@ TEST_F(DeletedVessel, AVesselAtTheSameAddressStartsAfresh) {
 
 // A display still open and an input box still open for the vessel let go of
 // it: the display closes cleanly, the box's answer is refused, and the other
-// vessel's display and box work as before.
+// vessel's display and box work as before. With one bucket, the states of
+// both vessels share one chain, and only the deleted vessel's leave it.
 TEST_F(DeletedVessel, ItsDisplaysAndInputBoxLetGo) {
+    delete stateRegistry;
+    stateRegistry = new KeyedTable(0);
+    Open(tug, 2);
     Open(scout, 1);
     Open(tug, 0);
     Key(tug, 0, OAPI_KEY_S);
     ASSERT_TRUE(host::InputBoxOpen());
     ASSERT_TRUE(host::DeleteNow(tug));
+    EXPECT_EQ(stateRegistry->EntryCount(), 1u);
     EXPECT_EQ(host::DisplayObject(tug, 0), nullptr);
     ASSERT_TRUE(host::InputBoxOpen());
     EXPECT_FALSE(Answer("1500,2")) << "nothing left to set";

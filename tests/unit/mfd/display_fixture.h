@@ -8,8 +8,8 @@
 
 #include "display/drawing_surface.h"
 #include "mfd/drive_mfd.h"
-#include "module/module_exports.h"
 #include "module/module_state.h"
+#include "module_entry.h"
 #include "module_world.h"
 
 #include <vector>
@@ -19,14 +19,7 @@ protected:
     void SetUp() override {
         ModuleWorldTest::SetUp();
         LoadSound();
-        host::ModuleEntryPoints module;
-        module.initModule = InitModule;
-        module.exitModule = ExitModule;
-        module.preStep = opcPreStep;
-        module.openRenderViewport = opcOpenRenderViewport;
-        module.closeRenderViewport = opcCloseRenderViewport;
-        module.deleteVessel = opcDeleteVessel;
-        host::AttachModule(module);
+        host::AttachModule(ModuleEntry());
         host::BeginRun();
         host::World().AddBody("Earth", 5.97e24, 6.371e6, VECTOR3{}, VECTOR3{});
         // 1000 m from Earth's centre along x, facing +z, up +y, tanks of 1000 kg each.
@@ -58,9 +51,10 @@ protected:
         return LineOf(Draw(v, position), label);
     }
 
-    // A play of the display's answer sounds as the stand-in library reports it.
+    // A play of the display's answer sounds as the stand-in library reports
+    // it, to the end of its line.
     static std::string Played(int slot) {
-        return "slot=" + std::to_string(slot) + " loop=0 volume=255";
+        return "slot=" + std::to_string(slot) + " loop=0 volume=255\n";
     }
 
     Vessel *scout = nullptr;

@@ -76,7 +76,9 @@ TEST_F(InputBoxes, ABoxAnsweredAfterItsDisplayClosedStillActsOnTheState) {
         Key(scout, 0, key);
         Close(scout, 0); // the display object is destroyed, the box stays
         ASSERT_TRUE(host::InputBoxOpen());
+        TakeTranscript();
         EXPECT_TRUE(Answer(answer));
+        EXPECT_EQ(Transcript().find("redraw requested"), std::string::npos) << "nothing to redraw";
     }
     DriveMFD *reopened = Open(scout, 0);
     EXPECT_EQ(reopened->state->distance, 7500.0);

@@ -92,6 +92,7 @@ TEST_F(Page, CapacitorBarFillsFullCellsAndTheChargedPartOfTheCurrentOne) {
     expected = {Rect(49, 101, 223, 128, kFull), Rect(49, 101, 225, 128, kEmpty)};
     EXPECT_EQ(Rects(page), expected);
     EXPECT_EQ(Listed(page, "99%"), "text 126 108 font0 #FFFF00 \"99%\"");
+    EXPECT_EQ(Listed(page, "Capacitors"), "text 7 108 font1 #008000 \"Capacitors\"");
     display->drive->state = Idle;
 }
 

@@ -1,6 +1,7 @@
 // The "Mode value" line of the own vessel and the jump advice; the readouts
 // of other targets are flown by tests/scenarios/target_readouts.scn.
 #include "display_fixture.h"
+#include "mfd/course_math.h"
 
 #include <utility>
 
@@ -51,12 +52,38 @@ TEST_F(Readouts, AdviceWhenNoHeadingWorks) {
         {7.5e8, 5, 5, "2nd jump:1-1 cells"}, // equal to the range: no NaN
         {7.5e12, 1, 5, "2nd jump:5-5 cells"},
         {7.5e13, 1, 5, "n/a"}, // past the last cell
+        {2e9, 1, 5, "n/a"},    // a cosine of 4/3: no heading, and no count either
+        {6.5e9, 2, 5, "n/a"},  // a cosine of -1.37
+        {1.0, 1, 5, "90.000000\xB0"},
     };
     for (const auto &row : rows) {
         display->state->distance = row.distance;
         display->state->secondJumpCells = row.cells;
         ExpectValues({{row.mode, row.text}});
     }
+}
+
+// Tug 5e8 m away at 36.869898° off the forward axis, a distance of 5e8 m
+// set and one cell for the second jump: the first jump must leave at
+// 70.528779° to the line of sight, 33.658882° away from where Scout points.
+TEST_F(Readouts, DeviationNeededAndItsOffsetForATargetOffTheAxis) {
+    tug->pos = host::Add(scout->pos, host::Vec(3e8, 0, 4e8));
+    display->state->targetIndex = 2;
+    display->state->distance = 5e8;
+    ExpectValues({{4, "36.869898\xB0"}, {5, "70.528779\xB0"}, {6, "33.658882\xB0"}});
+    // Moving across the line of sight straight ahead: the plane of motion is
+    // square to the up axis's plane and at 60° to the forward axis's (which
+    // lies along the line of sight).
+    tug->pos = host::Add(scout->pos, host::Vec(0, 0, 1e6));
+    tug->vel = host::Vec(100, 0, 0);
+    ExpectValues({{9, "90.0\xB0 (60.0\xB0)"}});
+}
+
+// Two opposite axes that rounding left a hair longer than 1 are 180° apart, not NaN.
+TEST(CourseMath, ChordAngleOfOppositeAxesAHairLongerThanOne) {
+    const double over = 1.0000000000000002;
+    const VECTOR3 a{{over, 0.0, 0.0}}, b{{-over, 0.0, 0.0}};
+    EXPECT_NEAR(course::ChordAngle(a, b), 180.0, 1e-9);
 }
 
 } // namespace

@@ -37,10 +37,14 @@ DriveUnit *MakeDrive(const char *vesselName) {
 // starts from the defaults, and the file is written at exit.
 TEST_F(ModuleLifecycle, EachLoadReadsTheSettingsAndExitWritesThemOnlyWhenMissing) {
     WriteFile(kSettingsFile, "[Sizes]\nDrives=2\nMDFs=99\n[Settings]\nClassName=Courier\n");
+    stepBucket = 3;
+    stepChain = 2;
     InitModule(nullptr);
     EXPECT_STREQ(DriveSettings.ClassName, "Courier");
     EXPECT_EQ(driveRegistry->BucketCount(), 4u);
     EXPECT_EQ(stepBucketCount, 4u);
+    EXPECT_EQ(stepBucket, 0u) << "the dispatch starts from the first bucket";
+    EXPECT_EQ(stepChain, 0);
     EXPECT_EQ(stateRegistry->BucketCount(), 1u << kMaxBucketExponent);
     ExitModule(nullptr);
     EXPECT_FALSE(driveRegistry || stateRegistry) << "both registries are gone";

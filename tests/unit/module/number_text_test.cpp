@@ -20,17 +20,19 @@ TEST(SaturatingAtoi, ReadsLikeAtoiAndSaturatesAtTheIntLimits) {
 }
 
 // Decimal digits, sign, point and exponent, and nothing else the C library
-// would also read.
+// would also read; a hexadecimal text is the number 0 with its sign.
 TEST(ReadDecimal, ReadsTheLeadingDecimalNumberOnly) {
     // clang-format off
     const std::pair<const char *, double> rows[] = {
         {"1500", 1500.0}, {"  \t-3.5e2xyz", -350.0}, {"+.5", 0.5}, {"5.", 5.0}, {"1e", 1.0},
         {"1e+", 1.0}, {"2E-3m", 0.002}, {".e3", 0.0}, {".", 0.0}, {"-", 0.0}, {"", 0.0},
-        {nullptr, 0.0}, {"abc", 0.0}, {"- 5", 0.0}, {"0x10", 0.0}, {"-0X1p4", 0.0},
+        {nullptr, 0.0}, {"abc", 0.0}, {"- 5", 0.0}, {"0x10", 0.0}, {"-0X1p4", -0.0},
         {"00x5", 0.0}, {"inf", 0.0}, {"-infinity", 0.0}, {"nan", 0.0}, {"NAN(1)", 0.0},
         {"0.1", 0.1}, {"7.600003e+09m", 7.600003e9}, {"1e999", HUGE_VAL}, {"-1e999", -HUGE_VAL}};
     // clang-format on
     for (const auto &[text, expected] : rows) {
         EXPECT_EQ(ReadDecimal(text), expected) << (text ? text : "null");
+        EXPECT_EQ(std::signbit(ReadDecimal(text)), std::signbit(expected))
+            << (text ? text : "null");
     }
 }

@@ -51,6 +51,25 @@ TEST_F(StepDispatch, EachDriveInTurnBucketsAscendingChainsFromTheHead) {
         EXPECT_EQ(stepBucket, 8u);
         EXPECT_EQ(stepChain, 0);
     }
+
+    // C goes while the dispatch points behind B: the chain starts over at B.
+    EXPECT_EQ(NextValue(), A);
+    EXPECT_EQ(NextValue(), B);
+    driveRegistry->Remove(chained[1].c_str());
+    for (uintptr_t value : {A, B, A, B})
+        EXPECT_EQ(NextValue(), value);
+}
+
+// With one bucket (Drives=0) every drive is in its chain, taken from the head.
+TEST_F(StepDispatch, OneBucketTakesItsWholeChainInTurn) {
+    delete driveRegistry;
+    driveRegistry = new KeyedTable(0);
+    stepBucketCount = 1;
+    for (uintptr_t value : {A, B, C})
+        driveRegistry->Insert(std::to_string(value).c_str(), value);
+    for (int round = 0; round < 2; ++round)
+        for (uintptr_t value : {A, B, C})
+            EXPECT_EQ(NextValue(), value) << round;
 }
 
 TEST_F(StepDispatch, NothingIsSteppedWithoutADriveOrARegistry) {

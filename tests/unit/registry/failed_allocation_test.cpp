@@ -1,7 +1,11 @@
-// The table under memory exhaustion: every allocation it makes can fail, and
-// it must neither throw nor lose what it already holds.
+// The table and the docked-stack walk under memory exhaustion: every
+// allocation they make can fail, and they must neither throw nor lose what
+// they hold; a walk without room still deletes what is docked to the vessel.
 #include "bucket_keys.h"
+#include "drive/drive_unit.h"
 #include "registry/keyed_table.h"
+#include "world/simulation.h"
+#include "world/world.h"
 
 #include <gtest/gtest.h>
 
@@ -13,12 +17,28 @@ namespace {
 // How many more no-throw allocations succeed; negative: all of them.
 int allocationsLeft = -1;
 
+// The blocks the no-throw forms handed out and not yet freed: the table's own.
+void *liveBlocks[256];
+int liveCount = 0;
+
 void *Allocate(std::size_t size) {
     if (allocationsLeft == 0)
         return nullptr;
     if (allocationsLeft > 0)
         --allocationsLeft;
-    return std::malloc(size ? size : 1);
+    void *p = std::malloc(size ? size : 1);
+    if (p && liveCount < 256)
+        liveBlocks[liveCount++] = p;
+    return p;
+}
+
+void Free(void *p) {
+    for (int i = 0; i < liveCount; ++i)
+        if (liveBlocks[i] == p) {
+            liveBlocks[i] = liveBlocks[--liveCount];
+            break;
+        }
+    std::free(p);
 }
 
 // Fails after `n` more allocations for as long as it lives.
@@ -38,16 +58,16 @@ void *operator new[](std::size_t size, const std::nothrow_t &) noexcept {
     return Allocate(size);
 }
 void operator delete(void *p) noexcept {
-    std::free(p);
+    Free(p);
 }
 void operator delete[](void *p) noexcept {
-    std::free(p);
+    Free(p);
 }
 void operator delete(void *p, std::size_t) noexcept {
-    std::free(p);
+    Free(p);
 }
 void operator delete[](void *p, std::size_t) noexcept {
-    std::free(p);
+    Free(p);
 }
 void *operator new(std::size_t size) {
     if (void *p = std::malloc(size ? size : 1))
@@ -99,4 +119,43 @@ TEST(KeyedTableWithoutMemory, FailedInsertsReportAndChangeNothing) {
     EXPECT_EQ(starved.BucketCount(), 0u);
     EXPECT_EQ(starved.Insert("a", 1, &stored), 0u);
     EXPECT_FALSE(stored);
+}
+
+// Every key copy and chain link the table made goes back: through Remove,
+// RemoveNext and the destructor.
+TEST(KeyedTableWithoutMemory, EveryBlockTakenIsGivenBack) {
+    const std::vector<std::string> keys = KeysInBucket(3, 16, 4);
+    const int before = liveCount;
+    {
+        KeyedTable table(4);
+        for (size_t i = 0; i < keys.size(); ++i)
+            table.Insert(keys[i].c_str(), i + 1);
+        table.Remove(keys[2].c_str()); // a link
+        table.Remove(keys[0].c_str()); // the head
+        table.RemoveNext(true);
+    }
+    EXPECT_EQ(liveCount, before);
+}
+
+// Ship, Near docked to it, Far docked to Near: without room for the walk only
+// Near, docked to Ship itself, goes.
+TEST(DockedStackWithoutMemory, OnlyWhatIsDockedToTheVesselItselfGoes) {
+    host::WorldState &world = host::World();
+    world.Reset();
+    world.AddBody("Sun", 2e30, 7e8, VECTOR3{}, VECTOR3{});
+    Vessel *ship = world.AddVessel("Ship", "Test"), *near = world.AddVessel("Near", "Test"),
+           *far = world.AddVessel("Far", "Test");
+    for (Vessel *v : {ship, near, far})
+        v->ports.resize(2);
+    ASSERT_TRUE(world.Dock(ship, 1, near, 0));
+    ASSERT_TRUE(world.Dock(near, 1, far, 0));
+    {
+        AllocationLimit none(0);
+        DriveUnit::RemoveDockedStack(ship->iface, nullptr);
+    }
+    host::FlushDeletions();
+    EXPECT_TRUE(world.IsLiveVessel(ship));
+    EXPECT_FALSE(world.IsLiveVessel(near));
+    EXPECT_TRUE(world.IsLiveVessel(far));
+    world.Reset();
 }

@@ -45,6 +45,9 @@ TEST_F(WaveCallTest, OutOfRangeIdsAndSlotsAreSkippedWithoutACall) {
     EXPECT_EQ(Transcript(), "");
     EXPECT_EQ(PlayWave(id, 1, 0, 255, 0), 1);
     EXPECT_EQ(PlayWave(id, 60, 1, 255, 0), 1);
+    // The highest id reaches the library, which has handed it to no vessel.
+    PlayWave(59, 51, 0, 255, 0);
+    EXPECT_NE(Transcript().find("sound PlayVesselWaveOBSound3 id=59 slot=51 "), std::string::npos);
 }
 
 } // namespace

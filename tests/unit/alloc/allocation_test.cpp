@@ -1,0 +1,195 @@
+// What the plug-in allocates on the heap while it steps and draws. This
+// program replaces the global operator new and delete; the plug-in, loaded as
+// the simulator loads it, calls them through the program, and a call counts
+// when it comes from the plug-in's own code and falls in a window the test
+// opens around one opcPreStep or one drawing of a page. The host's own
+// allocations (its world, its recording context) do not count.
+#include "module_world.h"
+
+#include <dlfcn.h>
+
+#include <cstdlib>
+#include <new>
+
+namespace {
+
+struct Window {
+    bool open = false;
+    const void *moduleBase = nullptr; // where the plug-in is loaded
+    int allocations = 0;
+    int frees = 0;
+};
+Window window;
+
+bool FromModule(const void *caller) {
+    if (!window.open)
+        return false;
+    Dl_info info;
+    return dladdr(caller, &info) && info.dli_fbase == window.moduleBase;
+}
+
+void *Allocate(size_t size, const void *caller) {
+    if (FromModule(caller))
+        ++window.allocations;
+    return std::malloc(size ? size : 1);
+}
+
+void Free(void *p, const void *caller) {
+    if (p && FromModule(caller))
+        ++window.frees;
+    std::free(p);
+}
+
+} // namespace
+
+void *operator new(size_t size) {
+    if (void *p = Allocate(size, __builtin_return_address(0)))
+        return p;
+    throw std::bad_alloc();
+}
+void *operator new[](size_t size) {
+    if (void *p = Allocate(size, __builtin_return_address(0)))
+        return p;
+    throw std::bad_alloc();
+}
+void *operator new(size_t size, const std::nothrow_t &) noexcept {
+    return Allocate(size, __builtin_return_address(0));
+}
+void *operator new[](size_t size, const std::nothrow_t &) noexcept {
+    return Allocate(size, __builtin_return_address(0));
+}
+void operator delete(void *p) noexcept {
+    Free(p, __builtin_return_address(0));
+}
+void operator delete[](void *p) noexcept {
+    Free(p, __builtin_return_address(0));
+}
+void operator delete(void *p, size_t) noexcept {
+    Free(p, __builtin_return_address(0));
+}
+void operator delete[](void *p, size_t) noexcept {
+    Free(p, __builtin_return_address(0));
+}
+
+namespace {
+
+// The plug-in loaded, its run begun, and Earth with 16 ships, each with the
+// mode open on display 0 and a tank of 20 t: one drive for every bucket of
+// the default registry and some chains.
+class PlugInAllocations : public ModuleWorldTest {
+protected:
+    void SetUp() override {
+        ModuleWorldTest::SetUp();
+        host::SetQuiet(true);
+        std::string error;
+        ASSERT_TRUE(host::LoadModule(TARSEL_MODULE, &error)) << error;
+        void *library = dlopen(TARSEL_MODULE, RTLD_NOW | RTLD_NOLOAD);
+        ASSERT_NE(library, nullptr);
+        preStep_ = reinterpret_cast<void (*)(double, double, double)>(dlsym(library, "opcPreStep"));
+        Dl_info info;
+        ASSERT_TRUE(dladdr(reinterpret_cast<void *>(preStep_), &info));
+        window.moduleBase = info.dli_fbase;
+        dlclose(library);
+        host::BeginRun();
+        host::World().AddBody("Earth", 5.97e24, 6.371e6, VECTOR3{}, VECTOR3{});
+        for (int i = 0; i < 16; ++i) {
+            ships.push_back(AddShip("Ship" + std::to_string(i), host::Vec(1e7 + 1e6 * i, 0, 0),
+                                    VECTOR3{}, host::Vec(0, 0, 1), {20000.0}));
+            Open(ships.back(), 0);
+        }
+    }
+
+    void TearDown() override {
+        host::EndRun();
+        host::UnloadModule();
+        ModuleWorldTest::TearDown();
+    }
+
+    // One host step with the step's opcPreStep counted: (allocations, frees).
+    std::pair<int, int> CountedStep() {
+        host::WorldState &world = host::World();
+        window = Window{true, window.moduleBase};
+        preStep_(world.simTime, world.stepLength, 0.0);
+        window.open = false;
+        world.AdvanceStep();
+        host::FlushDeletions();
+        return {window.allocations, window.frees};
+    }
+
+    // Allocations of the plug-in while it draws the page afresh.
+    static int CountedDrawing(Vessel *v, int position = 0) {
+        window = Window{true, window.moduleBase};
+        host::Page page;
+        std::string error;
+        EXPECT_TRUE(host::DrawPage(v, position, &page, &error)) << error;
+        window.open = false;
+        return window.allocations;
+    }
+
+    static size_t FlashObjects() {
+        size_t n = 0;
+        for (const host::SimObject *o : host::World().objects)
+            n += o->className == "Hyperspace";
+        return n;
+    }
+
+    std::vector<Vessel *> ships;
+
+private:
+    void (*preStep_)(double, double, double) = nullptr;
+};
+
+// Charging sixteen drives, then a jump of one with a stack docked during its
+// acceleration: the only step that allocates is the jump's, and it frees all
+// it allocated (the walk's room) before it returns.
+TEST_F(PlugInAllocations, StepsAllocateOnlyForTheJumpsDockedStackWalk) {
+    for (Vessel *ship : ships)
+        Key(ship, 0, OAPI_KEY_C);
+    Vessel *jumper = ships[5];
+    Vessel *module = AddShip("Module", host::Vec(1.5e7, 0, 30), VECTOR3{}, host::Vec(0, 0, 1), {});
+    int jumpSteps = 0;
+    for (int step = 0; step < 3000; ++step) {
+        if (step == 1700)
+            Key(jumper, 0, OAPI_KEY_J); // charged: 100 turns of 0.1 s, one in 16 steps
+        if (step == 1705) {
+            ASSERT_TRUE(host::World().Dock(jumper, 0, module, 0));
+        }
+        const size_t flashesBefore = FlashObjects();
+        const auto [allocations, frees] = CountedStep();
+        if (FlashObjects() > flashesBefore) {
+            ++jumpSteps;
+            EXPECT_GT(allocations, 0) << "the walk's room";
+            EXPECT_EQ(frees, allocations) << "freed before the step ends";
+        } else {
+            ASSERT_EQ(allocations, 0) << "step " << step;
+        }
+    }
+    EXPECT_EQ(jumpSteps, 1);
+    EXPECT_FALSE(oapiIsVessel(host::Handle(module))) << "the walk ran";
+}
+
+// Every drawing of a page after its display's first, in every readout, while
+// charging and while jumping, allocates nothing.
+TEST_F(PlugInAllocations, PagesAfterTheFirstDrawingAllocateNothing) {
+    Vessel *ship = ships[0];
+    Open(ship, 1, 420, 420);
+    CountedDrawing(ship);
+    CountedDrawing(ship, 1);
+    Key(ship, 0, OAPI_KEY_C);
+    for (int mode = 0; mode < 10; ++mode) {
+        EXPECT_EQ(CountedDrawing(ship), 0) << "mode " << mode;
+        EXPECT_EQ(CountedDrawing(ship, 1), 0) << "mode " << mode;
+        Key(ship, 0, OAPI_KEY_M);
+    }
+    for (int step = 0; step < 1700; ++step)
+        CountedStep();
+    ASSERT_TRUE(Key(ship, 0, OAPI_KEY_J));
+    for (int step = 0; step < 400; ++step) {
+        CountedStep();
+        if (step % 8 == 0) {
+            ASSERT_EQ(CountedDrawing(ship), 0) << "step " << step << " of the jump";
+        }
+    }
+}
+
+} // namespace
