@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds everything and runs the whole test suite (unit tests and scenarios),
 # then builds the module with Microsoft's C++ ABI and the pilots' package and
-# checks them. With --sanitize: the native suite alone, built with
+# checks them, runs each fuzz target for 30 s, and flies the Windows build
+# under Wine. With --sanitize: the native suite alone, built with
 # AddressSanitizer and UndefinedBehaviorSanitizer.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -16,6 +17,8 @@ ctest --test-dir "$BUILD_DIR" --output-on-failure -j"$(nproc)"
 if [ "${1:-}" != "--sanitize" ]; then
     bash scripts/package.sh
     bash scripts/check-package.sh
+    # Every fuzz target briefly, from its seed corpus.
+    bash scripts/fuzz.sh 30
     # Then the Windows build under Wine, held to the native one.
     bash scripts/test-windows.sh
 fi

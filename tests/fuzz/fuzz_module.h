@@ -7,6 +7,7 @@
 
 #include "display/displays.h"
 #include "module_entry.h"
+#include "platform/platform_setup.h"
 #include "world/simulation.h"
 #include "world/transcript.h"
 #include "world/world.h"
@@ -38,8 +39,8 @@ inline const std::filesystem::path &ScratchRoot() {
     return root;
 }
 
-// Every input: an empty scratch folder as the simulator's root, an empty
-// world, and no output.
+// Every input: an empty scratch folder as the simulator's root (with the
+// plug-in folder, as the simulator's has it), an empty world, and no output.
 inline void StartInput() {
     static std::ostringstream discarded;
     discarded.str("");
@@ -47,6 +48,7 @@ inline void StartInput() {
     std::filesystem::current_path(ScratchRoot());
     for (const auto &entry : std::filesystem::directory_iterator(ScratchRoot()))
         std::filesystem::remove_all(entry.path());
+    std::filesystem::create_directories(ScratchRoot() / "Modules" / "Plugin");
     host::World().Reset();
 }
 
@@ -80,10 +82,11 @@ inline std::string ReadWhole(const std::filesystem::path &path) {
 
 } // namespace fuzz
 
-// Before the first input: one run that opens, draws and pictures a page, so
-// that the fonts' one-time caches exist before libFuzzer starts to count
+// Before the first input: the host's platform, as tarsel-sim has it, and one run that opens, draws
+// and pictures a page, so that the fonts' one-time caches exist before libFuzzer starts to count
 // what each input allocates and leaves.
 extern "C" int LLVMFuzzerInitialize(int *, char ***) {
+    host::PreparePlatform();
     fuzz::StartInput();
     host::AttachModule(ModuleEntry());
     host::BeginRun();

@@ -43,7 +43,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     const std::string given(reinterpret_cast<const char *>(data), size);
     const bool existed = size > 0;
     if (existed) {
-        std::filesystem::create_directories("Modules/Plugin");
         std::FILE *file = std::fopen(kSettingsFile, "wb");
         std::fwrite(data, 1, size, file);
         std::fclose(file);
@@ -68,6 +67,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     if (existed)
         fuzz::Require(after == given, "an existing settings file is left as it was");
     else
-        fuzz::Require(after.find("[Sizes]\nDrives=4\n") == 0, "a missing file is written");
+        fuzz::Require(after.find("[Sizes]\r\nDrives=4\r\n") == 0, "a missing file is written");
     return 0;
 }
