@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Cross-builds the Windows side into build-windows/ with MinGW-w64: tarsel-sim.exe,
+# Cross-builds the Windows side into build-windows/ with MinGW-w64: orbiter.exe (the host),
 # Modules/Plugin/TarselMFD.dll, soundlib/*/OrbiterSound.dll and the test programs.
 # Only what is missing or stale is built.
 set -euo pipefail

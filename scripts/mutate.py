@@ -336,6 +336,14 @@ def prepare_copy(jobs):
         # A plain copy: the file gets a new time, so that the build sees the change.
         if not os.path.exists(target) or open(source, "rb").read() != open(target, "rb").read():
             shutil.copyfile(source, target)
+    # Files the tree no longer has go from the copy too: the build globs its sources.
+    kept = set(os.path.join(COPY, rel) for rel in tracked if rel)
+    for folder, subfolders, files in os.walk(COPY):
+        if folder == COPY and "build" in subfolders:
+            subfolders.remove("build")
+        for name in files:
+            if os.path.join(folder, name) not in kept:
+                os.remove(os.path.join(folder, name))
     # Unoptimised: the build is what costs; the suite runs in seconds either way.
     linker = ["-DCMAKE_EXE_LINKER_FLAGS=-fuse-ld=lld", "-DCMAKE_SHARED_LINKER_FLAGS=-fuse-ld=lld"] \
         if shutil.which("ld.lld") else []

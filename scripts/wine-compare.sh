@@ -7,10 +7,20 @@
 # leaves in its root folder (text-mode files, such as the sound log, read
 # with "\r\n" as "\n"). Both builds must be there; Wine's server must be up
 # (wine_ready).
+#   bash scripts/wine-compare.sh msvc     # the module built with Microsoft's C++ ABI
+#   bash scripts/wine-compare.sh mingw    # the module built with MinGW-w64
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/wine-env.sh
-work=build-windows/compare
+case ${1:-} in
+msvc) module=$PWD/build-msvc-x64/TarselMFD.dll ;;
+mingw) module=$windows_build/Modules/Plugin/TarselMFD.dll ;;
+*)
+    echo "usage: wine-compare.sh msvc|mingw" >&2
+    exit 2
+    ;;
+esac
+work=build-windows/compare-$1
 rm -rf "$work"
 
 # fly LABEL SCENARIO PROGRAM...: runs it with its root and out folders in the
@@ -46,7 +56,7 @@ different=0
 count=0
 while read -r scenario; do
     fly native "$scenario" build/tarsel-sim
-    fly windows "$scenario" wine "$windows_build/tarsel-sim.exe"
+    fly windows "$scenario" wine "$windows_build/orbiter.exe" --module "$module"
     dir=$work/${scenario%.scn}
     count=$((count + 1))
     if ! cmp -s "$dir/native.status" "$dir/windows.status" ||
@@ -66,5 +76,5 @@ while read -r scenario; do
     fi
 done < <(find scenarios tests/scenarios -name '*.scn' | sort)
 
-echo "$((count - different)) of $count scenarios fly the same under Wine as natively."
+echo "$((count - different)) of $count scenarios fly the same under Wine ($1 module) as natively."
 [ "$different" -eq 0 ]

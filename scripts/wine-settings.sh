@@ -39,7 +39,7 @@ for build in native windows; do
     mkdir -p "$root/Modules/Plugin"
     cp tests/exchange/partial.ini "$root/$settings"
     program=(build/tarsel-sim)
-    [ "$build" = native ] || program=(wine "$windows_build/tarsel-sim.exe")
+    [ "$build" = native ] || program=(wine "$windows_build/orbiter.exe")
     "${program[@]}" --quiet --root "$root" tests/exchange/partial_settings.scn > "$root.out" ||
         fail "the $build build's flight with a partial settings file"
     cmp -s tests/exchange/partial.ini "$root/$settings" ||

@@ -3,6 +3,7 @@
 #include "display/drawing_surface.h"
 #include "display/mfd_host.h"
 #include "display/mode_registry.h"
+#include "display/module_display.h"
 
 #include "world/transcript.h"
 #include "world/world.h"
@@ -39,10 +40,11 @@ MFDHost *Find(const Vessel *v, int position) {
 void Shut(MFDHost *d) {
     std::string name = d->Describe();
     if (MFD *mfd = d->display) {
-        mfd->StoreStatus();
+        const DisplayCalls &calls = CallsOf(mfd);
+        calls.storeStatus(mfd);
         d->msgproc(OAPI_MSG_MFD_CLOSED, static_cast<UINT>(d->position), 0, 0);
         d->Detach();
-        delete mfd;
+        calls.destroy(mfd);
     }
     auto &all = OpenDisplays();
     for (auto it = all.begin(); it != all.end(); ++it) {
@@ -99,7 +101,7 @@ bool StillOpen(const MFDHost *d) {
 // Update on a fresh context prepared as the simulator hands it over.
 void Draw(MFDHost &d, Page *page) {
     DrawingSurface surface(d.width, d.height);
-    d.display->Update(surface.Handle());
+    CallsOf(d.display).update(d.display, surface.Handle());
     if (page)
         surface.TakeDrawing(page);
 }
@@ -150,7 +152,7 @@ bool OpenDisplay(Vessel *v, int position, DWORD width, DWORD height, std::string
     OpenDisplays().push_back(std::move(d));
     Event("display %s opened: mode \"%s\" %ux%u", opened->Describe().c_str(),
           opened->modeName.c_str(), static_cast<unsigned>(width), static_cast<unsigned>(height));
-    mfd->RecallStatus();
+    CallsOf(mfd).recallStatus(mfd);
     return true;
 }
 
@@ -192,7 +194,7 @@ bool SendKey(Vessel *v, int position, DWORD key, bool *consumed, std::string *er
         return true;
     }
     Event("key 0x%02X on display %s", static_cast<unsigned>(key), name.c_str());
-    bool used = d->display->ConsumeKeyBuffered(key);
+    bool used = CallsOf(d->display).consumeKeyBuffered(d->display, key);
     Event("key 0x%02X on display %s: %s", static_cast<unsigned>(key), name.c_str(),
           used ? "consumed" : "not consumed");
     if (consumed)
@@ -208,7 +210,7 @@ bool SendButton(Vessel *v, int position, int button, int event, bool *consumed,
     std::string name = d->Describe();
     Event("button %d event 0x%02X on display %s", button, static_cast<unsigned>(event),
           name.c_str());
-    bool used = d->display->ConsumeButton(button, event);
+    bool used = CallsOf(d->display).consumeButton(d->display, button, event);
     Event("button %d event 0x%02X on display %s: %s", button, static_cast<unsigned>(event),
           name.c_str(), used ? "consumed" : "not consumed");
     if (consumed)
@@ -220,11 +222,12 @@ bool ListButtons(Vessel *v, int position, std::vector<ButtonInfo> *buttons, std:
     MFDHost *d = Reach(v, position, error);
     if (!d)
         return false;
+    const DisplayCalls &calls = CallsOf(d->display);
     const MFDBUTTONMENU *menu = nullptr;
-    int entries = d->display->ButtonMenu(&menu);
+    int entries = calls.buttonMenu(d->display, &menu);
     buttons->clear();
     for (int i = 0; i < kButtonCount; ++i) {
-        ButtonInfo info{i, CopyText(d->display->ButtonLabel(i)), std::string(), 0};
+        ButtonInfo info{i, CopyText(calls.buttonLabel(d->display, i)), std::string(), 0};
         if (menu && i < entries) {
             info.menuText = CopyText(menu[i].line1);
             info.key = menu[i].selchar;

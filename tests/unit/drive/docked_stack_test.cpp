@@ -85,12 +85,12 @@ TEST_F(DockedStackTest, ADenseStackGoesVesselByVesselOnce) {
 // Walked from a vessel that the walk came from, that vessel and whatever
 // lies beyond it stay.
 TEST_F(DockedStackTest, TheVesselTheWalkCameFromStaysWithWhatLiesBeyondIt) {
-    Vessel *from = Module("From", 2), *beyond = Module("Beyond", 1), *near = Module("Near", 2),
-           *far = Module("Far", 1);
+    Vessel *from = Module("From", 2), *beyond = Module("Beyond", 1), *inner = Module("Near", 2),
+           *outer = Module("Far", 1);
     Dock(beyond, 0, from, 0);
     Dock(from, 1, ship, 0);
-    Dock(ship, 1, near, 0);
-    Dock(near, 1, far, 0);
+    Dock(ship, 1, inner, 0);
+    Dock(inner, 1, outer, 0);
     transcript.str("");
     DriveUnit::RemoveDockedStack(ship->iface, host::Handle(from));
     host::FlushDeletions();

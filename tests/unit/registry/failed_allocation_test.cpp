@@ -143,19 +143,19 @@ TEST(DockedStackWithoutMemory, OnlyWhatIsDockedToTheVesselItselfGoes) {
     host::WorldState &world = host::World();
     world.Reset();
     world.AddBody("Sun", 2e30, 7e8, VECTOR3{}, VECTOR3{});
-    Vessel *ship = world.AddVessel("Ship", "Test"), *near = world.AddVessel("Near", "Test"),
-           *far = world.AddVessel("Far", "Test");
-    for (Vessel *v : {ship, near, far})
+    Vessel *ship = world.AddVessel("Ship", "Test"), *inner = world.AddVessel("Near", "Test"),
+           *outer = world.AddVessel("Far", "Test");
+    for (Vessel *v : {ship, inner, outer})
         v->ports.resize(2);
-    ASSERT_TRUE(world.Dock(ship, 1, near, 0));
-    ASSERT_TRUE(world.Dock(near, 1, far, 0));
+    ASSERT_TRUE(world.Dock(ship, 1, inner, 0));
+    ASSERT_TRUE(world.Dock(inner, 1, outer, 0));
     {
         AllocationLimit none(0);
         DriveUnit::RemoveDockedStack(ship->iface, nullptr);
     }
     host::FlushDeletions();
     EXPECT_TRUE(world.IsLiveVessel(ship));
-    EXPECT_FALSE(world.IsLiveVessel(near));
-    EXPECT_TRUE(world.IsLiveVessel(far));
+    EXPECT_FALSE(world.IsLiveVessel(inner));
+    EXPECT_TRUE(world.IsLiveVessel(outer));
     world.Reset();
 }

@@ -4,6 +4,8 @@
 // when it comes from the plug-in's own code and falls in a window the test
 // opens around one opcPreStep or one drawing of a page. The host's own
 // allocations (its world, its recording context) do not count.
+// Here only: a plug-in built with MinGW carries its own allocator, which no
+// program can replace.
 #include "module_world.h"
 
 #include <dlfcn.h>
