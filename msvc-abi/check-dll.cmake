@@ -1,6 +1,7 @@
 # Checks a built TarselMFD.dll: it imports only from the simulator's
 # executable (C++ names only, in their decorated form), kernel32, gdi32 and
-# the universal C runtime, and exports exactly the module's entry points.
+# the universal C runtime, exports exactly the module's entry points, and
+# carries the display class's type information.
 # Script mode: -DREADOBJ=llvm-readobj -DDLL=path
 cmake_minimum_required(VERSION 3.20)
 
@@ -46,5 +47,12 @@ set(expected ExitModule GetModuleVersion InitModule ModuleDate opcCloseRenderVie
     opcDeleteVessel opcOpenRenderViewport opcPreStep)
 if(NOT exports STREQUAL expected)
     message(FATAL_ERROR "${DLL} exports ${exports}, not ${expected}")
+endif()
+# The simulator runs dynamic_cast on the display object: its class and the
+# base class need their type descriptors in the DLL.
+file(STRINGS ${DLL} typeNames REGEX "^\\.\\?AV(Drive)?MFD@@$")
+list(SORT typeNames)
+if(NOT typeNames STREQUAL ".?AVDriveMFD@@;.?AVMFD@@")
+    message(FATAL_ERROR "${DLL} lacks the display's type information (has: ${typeNames})")
 endif()
 message(STATUS "${DLL}: ${fromSimulator} names from the simulator; exports ${exports}")
