@@ -77,6 +77,11 @@ TEST_F(Readouts, DeviationNeededAndItsOffsetForATargetOffTheAxis) {
     tug->pos = host::Add(scout->pos, host::Vec(0, 0, 1e6));
     tug->vel = host::Vec(100, 0, 0);
     ExpectValues({{9, "90.0\xB0 (60.0\xB0)"}});
+    // Moving straight up across a line of sight 45° to the right: the plane of
+    // motion holds the up axis and is square to the forward axis's plane.
+    tug->pos = host::Add(scout->pos, host::Vec(1e6, 0, 1e6));
+    tug->vel = host::Vec(0, 100, 0);
+    ExpectValues({{9, " 0.0\xB0 (90.0\xB0)"}});
 }
 
 // Two opposite axes that rounding left a hair longer than 1 are 180° apart, not NaN.

@@ -1,6 +1,8 @@
 // The table and the docked-stack walk under memory exhaustion: every
 // allocation they make can fail, and they must neither throw nor lose what
 // they hold; a walk without room still deletes what is docked to the vessel.
+// Blocks are handed out filled with garbage, so that neither may rely on
+// fresh memory being zero.
 #include "bucket_keys.h"
 #include "drive/drive_unit.h"
 #include "registry/keyed_table.h"
@@ -10,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <cstring>
 #include <new>
 
 namespace {
@@ -29,6 +32,10 @@ void *Allocate(std::size_t size) {
     void *p = std::malloc(size ? size : 1);
     if (p && liveCount < 256)
         liveBlocks[liveCount++] = p;
+    // As a debug heap hands blocks out: what is read before it is written
+    // shows, where fresh memory from the system would be all zeros.
+    if (p)
+        std::memset(p, 0xA5, size);
     return p;
 }
 
@@ -137,25 +144,43 @@ TEST(KeyedTableWithoutMemory, EveryBlockTakenIsGivenBack) {
     EXPECT_EQ(liveCount, before);
 }
 
-// Ship, Near docked to it, Far docked to Near: without room for the walk only
-// Near, docked to Ship itself, goes.
-TEST(DockedStackWithoutMemory, OnlyWhatIsDockedToTheVesselItselfGoes) {
+// Ship, Near docked to it, Far docked to Near.
+struct ThreeVesselStack {
     host::WorldState &world = host::World();
-    world.Reset();
-    world.AddBody("Sun", 2e30, 7e8, VECTOR3{}, VECTOR3{});
-    Vessel *ship = world.AddVessel("Ship", "Test"), *inner = world.AddVessel("Near", "Test"),
-           *outer = world.AddVessel("Far", "Test");
-    for (Vessel *v : {ship, inner, outer})
-        v->ports.resize(2);
-    ASSERT_TRUE(world.Dock(ship, 1, inner, 0));
-    ASSERT_TRUE(world.Dock(inner, 1, outer, 0));
+    Vessel *ship, *inner, *outer;
+    ThreeVesselStack() {
+        world.Reset();
+        world.AddBody("Sun", 2e30, 7e8, VECTOR3{}, VECTOR3{});
+        ship = world.AddVessel("Ship", "Test");
+        inner = world.AddVessel("Near", "Test");
+        outer = world.AddVessel("Far", "Test");
+        for (Vessel *v : {ship, inner, outer})
+            v->ports.resize(2);
+        world.Dock(ship, 1, inner, 0);
+        world.Dock(inner, 1, outer, 0);
+    }
+    ~ThreeVesselStack() { world.Reset(); }
+};
+
+// The walk's room is taken from blocks that held something else before.
+TEST(DockedStackWalk, TheWholeStackGoesFromUsedMemory) {
+    ThreeVesselStack stack;
+    DriveUnit::RemoveDockedStack(stack.ship->iface, nullptr);
+    host::FlushDeletions();
+    EXPECT_TRUE(stack.world.IsLiveVessel(stack.ship));
+    EXPECT_FALSE(stack.world.IsLiveVessel(stack.inner));
+    EXPECT_FALSE(stack.world.IsLiveVessel(stack.outer));
+}
+
+// Without room for the walk only Near, docked to Ship itself, goes.
+TEST(DockedStackWithoutMemory, OnlyWhatIsDockedToTheVesselItselfGoes) {
+    ThreeVesselStack stack;
     {
         AllocationLimit none(0);
-        DriveUnit::RemoveDockedStack(ship->iface, nullptr);
+        DriveUnit::RemoveDockedStack(stack.ship->iface, nullptr);
     }
     host::FlushDeletions();
-    EXPECT_TRUE(world.IsLiveVessel(ship));
-    EXPECT_FALSE(world.IsLiveVessel(inner));
-    EXPECT_TRUE(world.IsLiveVessel(outer));
-    world.Reset();
+    EXPECT_TRUE(stack.world.IsLiveVessel(stack.ship));
+    EXPECT_FALSE(stack.world.IsLiveVessel(stack.inner));
+    EXPECT_TRUE(stack.world.IsLiveVessel(stack.outer));
 }
