@@ -72,9 +72,10 @@ TEST_F(InputBoxes, ABoxAnsweredAfterItsDisplayClosedStillActsOnTheState) {
     const std::pair<DWORD, const char *> answers[] = {
         {OAPI_KEY_S, "7500,2"}, {OAPI_KEY_F, "3"}, {OAPI_KEY_T, "Earth"}};
     for (const auto &[key, answer] : answers) {
-        Open(scout, 0);
+        MFDState *state = Open(scout, 0)->state;
         Key(scout, 0, key);
         Close(scout, 0); // the display object is destroyed, the box stays
+        EXPECT_EQ(state->display, nullptr) << "the state forgets the destroyed display";
         ASSERT_TRUE(host::InputBoxOpen());
         TakeTranscript();
         EXPECT_TRUE(Answer(answer));
