@@ -32,29 +32,29 @@ TEST_F(InputBoxes, FuelBoxFollowsAtoiAndSelectsNoTankPastTheTanks) {
 TEST_F(InputBoxes, DistanceBoxReadsDistanceAndCellCount) {
     const struct {
         const char *text;
-        bool accepted;
         double distance; // the state starts at 500 m and 4 cells
         int32_t cells;
-    } cases[] = {{"1500", true, 1500.0, 4},
-                 {"1500,2", true, 1500.0, 2},
-                 {",3", true, 500.0, 3},
-                 {"1500,0", false, 500.0, 4},
-                 {"1500,6", false, 500.0, 4},
-                 {"-3", false, 500.0, 4},
-                 {"-3,2", false, 500.0, 2},
-                 {"1500,2,7", true, 1500.0, 2},
-                 {"1e9", true, 1e9, 4},
-                 {"abc", true, 0.0, 4},
-                 {"", false, 500.0, 4},
-                 {"1500,99999999999", false, 500.0, 4},
+        bool accepted;
+    } cases[] = {{"1500", 1500.0, 4, true},
+                 {"1500,2", 1500.0, 2, true},
+                 {",3", 500.0, 3, true},
+                 {"1500,0", 500.0, 4, false},
+                 {"1500,6", 500.0, 4, false},
+                 {"-3", 500.0, 4, false},
+                 {"-3,2", 500.0, 2, false},
+                 {"1500,2,7", 1500.0, 2, true},
+                 {"1e9", 1e9, 4, true},
+                 {"abc", 0.0, 4, true},
+                 {"", 500.0, 4, false},
+                 {"1500,99999999999", 500.0, 4, false},
                  // Decimal numbers only: what else the C library reads is no number.
-                 {"0x10", true, 0.0, 4},
-                 {"nan", true, 0.0, 4},
-                 {"-inf,2", true, 0.0, 2},
-                 {"infinity", true, 0.0, 4},
+                 {"0x10", 0.0, 4, true},
+                 {"nan", 0.0, 4, true},
+                 {"-inf,2", 0.0, 2, true},
+                 {"infinity", 0.0, 4, true},
                  // Too large for a double.
-                 {"1e999", false, 500.0, 4},
-                 {"-1e999,3", false, 500.0, 3}};
+                 {"1e999", 500.0, 4, false},
+                 {"-1e999,3", 500.0, 3, false}};
     DriveMFD *display = Open(scout, 0);
     for (const auto &c : cases) {
         display->state->distance = 500.0;
