@@ -48,8 +48,8 @@ struct ShipEntry {
     std::string className;
     VECTOR3 rpos{};
     VECTOR3 rvel{};
-    VECTOR3 dir{0.0, 0.0, 1.0};
-    VECTOR3 up{0.0, 1.0, 0.0}; // made square to dir by the world; parallel: any axis
+    VECTOR3 dir{{0.0, 0.0, 1.0}};
+    VECTOR3 up{{0.0, 1.0, 0.0}}; // made square to dir by the world; parallel: any axis
     double mass = host::kDefaultVesselMass;
     double size = host::kDefaultVesselSize;
     std::vector<TankEntry> tanks;
