@@ -23,6 +23,14 @@ std::vector<int16_t> ToPcm(const std::vector<double> &signal) {
     return pcm;
 }
 
+// The signal f(t) at n samples from t = 0, in order (f may keep state).
+template <typename F> std::vector<double> Sampled(int n, F f) {
+    std::vector<double> signal(n);
+    for (int i = 0; i < n; ++i)
+        signal[i] = f(static_cast<double>(i) / kSampleRate);
+    return signal;
+}
+
 // Raised-cosine fades at both ends, so that a sound starts and stops on silence.
 void Fade(std::vector<double> &signal, double inSeconds, double outSeconds) {
     const int in = Length(inSeconds), out = Length(outSeconds);
@@ -72,27 +80,19 @@ std::vector<int16_t> Sweep(double seconds, double f0, double f1) {
 std::vector<int16_t> ChargeHum() {
     // One second of 55 Hz and its harmonics, with a 5 Hz swell: every
     // component completes whole periods, so the last sample leads into the first.
-    const int n = kSampleRate;
-    std::vector<double> signal(n);
-    for (int i = 0; i < n; ++i) {
-        const double t = static_cast<double>(i) / kSampleRate;
+    return ToPcm(Sampled(kSampleRate, [](double t) {
         const double swell = 0.8 + 0.2 * std::sin(kTwoPi * 5.0 * t);
-        signal[i] =
-            swell * (0.30 * std::sin(kTwoPi * 55.0 * t) + 0.15 * std::sin(kTwoPi * 110.0 * t) +
-                     0.08 * std::sin(kTwoPi * 165.0 * t) + 0.05 * std::sin(kTwoPi * 220.0 * t));
-    }
-    return ToPcm(signal);
+        return swell * (0.30 * std::sin(kTwoPi * 55.0 * t) + 0.15 * std::sin(kTwoPi * 110.0 * t) +
+                        0.08 * std::sin(kTwoPi * 165.0 * t) + 0.05 * std::sin(kTwoPi * 220.0 * t));
+    }));
 }
 
 std::vector<int16_t> EngageChime() {
-    const int n = Length(0.7);
-    std::vector<double> signal(n);
-    for (int i = 0; i < n; ++i) {
-        const double t = static_cast<double>(i) / kSampleRate;
-        signal[i] = std::exp(-6.0 * t) *
-                    (0.30 * std::sin(kTwoPi * 880.0 * t) + 0.20 * std::sin(kTwoPi * 1320.0 * t) +
-                     0.10 * std::sin(kTwoPi * 1760.0 * t));
-    }
+    std::vector<double> signal = Sampled(Length(0.7), [](double t) {
+        return std::exp(-6.0 * t) *
+               (0.30 * std::sin(kTwoPi * 880.0 * t) + 0.20 * std::sin(kTwoPi * 1320.0 * t) +
+                0.10 * std::sin(kTwoPi * 1760.0 * t));
+    });
     Fade(signal, 0.005, 0.05);
     return ToPcm(signal);
 }
@@ -106,30 +106,24 @@ std::vector<int16_t> FallingSweep() {
 }
 
 std::vector<int16_t> Bang() {
-    const int n = Length(1.2);
-    std::vector<double> signal(n);
     Noise noise;
     double low = 0.0;
-    for (int i = 0; i < n; ++i) {
-        const double t = static_cast<double>(i) / kSampleRate;
+    std::vector<double> signal = Sampled(Length(1.2), [&](double t) {
         low += 0.2 * (noise.Next() - low);
-        signal[i] =
-            std::exp(-5.0 * t) * 0.9 * low + std::exp(-3.0 * t) * 0.6 * std::sin(kTwoPi * 48.0 * t);
-    }
+        return std::exp(-5.0 * t) * 0.9 * low +
+               std::exp(-3.0 * t) * 0.6 * std::sin(kTwoPi * 48.0 * t);
+    });
     Fade(signal, 0.003, 0.2);
     return ToPcm(signal);
 }
 
 std::vector<int16_t> CancelBuzz() {
-    const int n = Length(0.3);
-    std::vector<double> signal(n);
-    for (int i = 0; i < n; ++i) {
-        const double t = static_cast<double>(i) / kSampleRate;
+    std::vector<double> signal = Sampled(Length(0.3), [](double t) {
         double buzz = 0.0;
         for (int k = 1; k <= 9; k += 2) // odd harmonics: a soft square wave
             buzz += std::sin(kTwoPi * 140.0 * k * t) / k;
-        signal[i] = 0.35 * buzz;
-    }
+        return 0.35 * buzz;
+    });
     Fade(signal, 0.01, 0.05);
     return ToPcm(signal);
 }
