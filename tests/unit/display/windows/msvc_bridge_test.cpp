@@ -90,12 +90,4 @@ TEST(MsvcBridge, TheFrameworkCallsTheObjectThroughMicrosoftsTable) {
     EXPECT_EQ(host::ForeignDisplayCalls(display), nullptr) << "forgotten once destroyed";
 }
 
-TEST(MsvcBridge, AnObjectOfTheHostsOwnAbiIsNotTakenForOne) {
-    struct Own : MFD {
-        Own() : MFD(10, 10, nullptr) {}
-        void Update(HDC) override {}
-    } own;
-    EXPECT_EQ(host::ForeignDisplayCalls(&own), nullptr);
-}
-
 } // namespace
