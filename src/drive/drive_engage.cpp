@@ -25,9 +25,6 @@ bool DriveUnit::Engage() {
     vessel->GetRelativePos(referenceBody, position);
     for (int i = 0; i < 3; ++i)
         destination.data[i] += position.data[i];
-    // A cell filled exactly by its last increment is still Charging, its loop playing.
-    if (state == Charging)
-        StopWave(soundId, soundSlots[0]);
     state = Accelerate;
     PlayWave(soundId, soundSlots[1], 0, 255, 0);
     // Every cell is spent by this jump; the value is the sequence's progress.

@@ -4,8 +4,6 @@
 
 #include "sound/sound_bridge.h"
 
-#include <algorithm>
-
 void DriveUnit::Step(double simt, double simdt) {
     if (!VesselAlive()) {
         AbandonVessel();
@@ -30,7 +28,7 @@ void DriveUnit::Step(double simt, double simdt) {
 void DriveUnit::ChargeStep(double simdt) {
     PROPELLANT_HANDLE tank = vessel->GetPropellantHandleByIndex(fuelIndex);
     const double mass = tank ? vessel->GetPropellantMass(tank) : 0.0;
-    if (!(mass > 0.0)) {
+    if (TankEmpty(mass)) {
         // Paused, not ended: a refilled or newly chosen tank resumes the cell.
         StopWave(soundId, soundSlots[0]);
         return;
@@ -40,13 +38,18 @@ void DriveUnit::ChargeStep(double simdt) {
     // Charging and goes on filling once there is propellant again.
     if (inc > mass / cellCapacity)
         inc = mass / cellCapacity;
-    if (inc > 1.0 - cellCharge) {
+    if (inc > 1.0 - cellCharge)
         inc = 1.0 - cellCharge;
+    cellCharge += inc;
+    double left = mass - inc * cellCapacity;
+    // The crumbs of rounding are no propellant, and never a negative mass.
+    if (TankEmpty(left))
+        left = 0.0;
+    if (cellCharge >= 1.0 - kChargeRounding) {
+        cellCharge = 1.0;
         state = Idle;
     }
-    cellCharge += inc;
-    // Rounding of inc × cellCapacity may exceed a tank that is just being emptied.
-    vessel->SetPropellantMass(tank, std::max(0.0, mass - inc * cellCapacity));
+    vessel->SetPropellantMass(tank, left);
     if (state == Charging)
         PlayWave(soundId, soundSlots[0], 1, 255, 0);
     else

@@ -40,8 +40,7 @@ bool DriveUnit::StartCharge() {
     PROPELLANT_HANDLE tank = vessel->GetPropellantHandleByIndex(fuelIndex);
     if (!tank)
         return false;
-    const double mass = vessel->GetPropellantMass(tank);
-    if (!(mass > 0.0))
+    if (TankEmpty(vessel->GetPropellantMass(tank)))
         return false;
     if (cellCharge > 0.0) {
         if (cellCharge < 1.0)

@@ -2,6 +2,9 @@
 // and engage commands.
 #include "drive_harness.h"
 
+#include <random>
+#include <vector>
+
 namespace {
 
 using ChargeTest = DriveTest;
@@ -25,7 +28,7 @@ TEST_F(ChargeTest, OneCellTakesTenSecondsAndSixTonnesThenStopsTheLoop) {
     int steps = 0;
     for (; drive.GetState() == Charging && steps < 200; ++steps)
         Run(1);
-    EXPECT_TRUE(steps == 100 || steps == 101) << steps;
+    EXPECT_EQ(steps, 100);
     EXPECT_EQ(drive.GetCellCharge(), 1.0);
     EXPECT_EQ(drive.GetState(), Idle);
     EXPECT_NEAR(ship->tanks[0].mass, 4000.0, 1e-6);
@@ -117,26 +120,75 @@ TEST_F(ChargeTest, ATankRunDryInTheFillingStepLeavesTheCellChargingUntilARefill)
     EXPECT_TRUE(drive.Engage());
 }
 
-// Steps of 5/32 s fill a cell in exactly 64 increments of 1/64: the cell is
-// full, yet still Charging with its loop playing. The jump starts by
-// stopping that loop, before its own sound, and the loop plays no more.
-TEST_F(ChargeTest, ACellFilledExactlyStopsItsLoopWhenTheJumpStarts) {
+// Steps of 5/32 s fill a cell in exactly 64 increments of 1/64: the step
+// that lands on full ends the charge and its loop.
+TEST_F(ChargeTest, ACellFilledExactlyEndsItsChargeInThatStep) {
     host::World().stepLength = 0.15625;
     Vessel *ship = MakeVessel("Ship", Vec(0, 0, 1e7));
     DriveUnit &drive = MakeDrive(ship, 0, ConnectSound(ship, kLoadWave));
     ASSERT_TRUE(drive.StartCharge());
-    Run(64);
-    ASSERT_EQ(drive.GetCellCharge(), 1.0);
+    Run(63);
     ASSERT_EQ(drive.GetState(), Charging);
+    transcript.str("");
+    Run(1);
+    EXPECT_EQ(drive.GetCellCharge(), 1.0);
+    EXPECT_EQ(drive.GetState(), Idle);
+    EXPECT_EQ(Transcript(), "[   9.844] sound StopVesselWave3 id=0 slot=50\n");
 
     transcript.str("");
     ASSERT_TRUE(drive.Engage());
     EXPECT_EQ(Transcript(),
-              "[  10.000] sound StopVesselWave3 id=0 slot=50\n"
               "[  10.000] sound PlayVesselWaveOBSound3 id=0 slot=52 loop=0 volume=255\n");
-    transcript.str("");
-    Run(100);
-    EXPECT_EQ(Transcript().find("slot=50"), std::string::npos);
+}
+
+// A tank holding N cells' propellant fills exactly N cells and ends empty,
+// whatever the step lengths: the sums' rounding neither leaves a cell a hair
+// short of full nor crumbs of propellant in the tank.
+TEST_F(ChargeTest, ATankOfNCellsFillsExactlyNCellsAtAnyStepLength) {
+    std::vector<std::vector<double>> runs;
+    for (double step : {1.0 / 60.0, 1.0 / 30.0, 0.016, 0.025, 0.033, 0.1, 0.15, 0.7, 0.8, 0.9, 1.0})
+        runs.push_back(std::vector<double>(1, step));
+    std::mt19937 random(20261207);
+    std::uniform_real_distribution<double> length(0.001, 2.0);
+    for (int r = 0; r < 20; ++r) {
+        runs.emplace_back();
+        for (int i = 0; i < 1000; ++i)
+            runs.back().push_back(length(random));
+    }
+    Vessel *ship = MakeVessel("Ship", Vec(0, 0, 1e7));
+    for (const std::vector<double> &steps : runs) {
+        for (int cells : {1, 2, 5}) {
+            SCOPED_TRACE(testing::Message() << cells << " cells, first step " << steps[0]);
+            ship->tanks[0] = host::Tank{cells * 6000.0, cells * 6000.0};
+            DriveUnit &drive = MakeDrive(ship);
+            size_t next = 0;
+            for (int c = 0; c < cells; ++c) {
+                ASSERT_TRUE(drive.StartCharge()) << "cell " << c;
+                for (int i = 0; i < 100000 && drive.GetState() == Charging; ++i)
+                    drive.Step(0.0, steps[next++ % steps.size()]);
+                ASSERT_EQ(drive.GetState(), Idle) << "cell " << c;
+                ASSERT_EQ(drive.GetCellCharge(), 1.0) << "cell " << c;
+            }
+            EXPECT_EQ(ship->tanks[0].mass, 0.0);
+            EXPECT_EQ(drive.GetCellIndex(), cells - 1);
+            EXPECT_FALSE(drive.StartCharge());
+            EXPECT_TRUE(drive.CanEngage());
+        }
+    }
+}
+
+// Within rounding is far below real propellant: a gram still charges, a
+// crumb left by rounding does not.
+TEST_F(ChargeTest, OnlyACrumbOfPropellantCountsAsAnEmptyTank) {
+    Vessel *ship = MakeVessel("Ship", Vec(0, 0, 1e7), Vec(0, 0, 1), 3.9e-12);
+    DriveUnit &drive = MakeDrive(ship);
+    EXPECT_FALSE(drive.StartCharge());
+    ship->tanks[0].mass = 0.001;
+    ASSERT_TRUE(drive.StartCharge());
+    drive.Step(0.0, 0.1);
+    EXPECT_DOUBLE_EQ(drive.GetCellCharge(), 0.001 / 6000.0);
+    EXPECT_EQ(ship->tanks[0].mass, 0.0);
+    EXPECT_EQ(drive.GetState(), Charging);
 }
 
 // Refusals that leave the drive as it was: a landed vessel (the simulator
