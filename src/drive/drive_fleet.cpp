@@ -4,7 +4,7 @@
 
 #include "drive/vector_ops.h"
 #include "module/registries.h"
-#include "sound/sound_bridge.h"
+#include "sound/answer_sound.h"
 
 void DriveUnit::FollowFleetJump(VESSEL *leader, double fleetRange) {
     if (!CanEngage())
@@ -20,11 +20,10 @@ void DriveUnit::FollowFleetJump(VESSEL *leader, double fleetRange) {
 }
 
 void FleetJump(VESSEL *leader, DriveUnit *drive, int32_t soundId) {
-    if (!drive->Engage()) {
-        PlayWave(soundId, 55, 0, 255, 0);
+    const bool engaged = drive->Engage();
+    PlayAnswer(soundId, engaged);
+    if (!engaged)
         return;
-    }
-    PlayWave(soundId, 51, 0, 255, 0);
     ForEachValue<DriveUnit>(driveRegistry, [leader](DriveUnit *follower) {
         follower->FollowFleetJump(leader, DriveSettings.FleetRange);
     });

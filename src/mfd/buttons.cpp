@@ -1,13 +1,11 @@
 // The twelve buttons, their keys and menu, and what each key does.
 #include "mfd/drive_mfd.h"
 #include "mfd/input_boxes.h"
-#include "sound/sound_bridge.h"
+#include "sound/answer_sound.h"
 
 namespace {
 
 constexpr int kButtonCount = 12;
-constexpr int kAcceptSlot = 51;
-constexpr int kRefuseSlot = 55;
 constexpr int32_t kModeCount = 10;
 
 struct Button {
@@ -35,14 +33,6 @@ DWORD TankCount(const DriveUnit *drive, const VESSEL *vessel) {
     return drive->VesselAlive() ? vessel->GetPropellantCount() : 0;
 }
 
-void Play(int32_t soundId, int slot) {
-    PlayWave(soundId, slot, 0, 255, 0);
-}
-
-void Answer(int32_t soundId, bool accepted) {
-    Play(soundId, accepted ? kAcceptSlot : kRefuseSlot);
-}
-
 } // namespace
 
 bool DriveMFD::ConsumeButton(int bt, int event) {
@@ -68,53 +58,53 @@ bool DriveMFD::ConsumeKeyBuffered(DWORD key) {
         return false;
     switch (key) {
     case OAPI_KEY_J:
-        Answer(soundId, drive->Engage());
+        PlayAnswer(soundId, drive->Engage());
         break;
     case OAPI_KEY_C:
-        Answer(soundId, drive->StartCharge());
+        PlayAnswer(soundId, drive->StartCharge());
         break;
     case OAPI_KEY_A:
         FleetJump(vessel, drive, soundId);
         break;
     case OAPI_KEY_T:
-        Play(soundId, kAcceptSlot);
+        PlayAnswer(soundId, true);
         OpenTargetBox(state);
         break;
     case OAPI_KEY_F:
-        Play(soundId, kAcceptSlot);
+        PlayAnswer(soundId, true);
         OpenFuelBox(state);
         break;
     case OAPI_KEY_S:
-        Play(soundId, kAcceptSlot);
+        PlayAnswer(soundId, true);
         OpenDistanceBox(state);
         break;
     case OAPI_KEY_M:
-        Play(soundId, kAcceptSlot);
+        PlayAnswer(soundId, true);
         state->displayMode = state->displayMode + 1 >= kModeCount ? 0 : state->displayMode + 1;
         break;
     case OAPI_KEY_U:
-        Play(soundId, kAcceptSlot);
+        PlayAnswer(soundId, true);
         state->setToCurrent = true;
         state->displayMode = 2; // "Target distance", where the capture shows
         break;
     case OAPI_KEY_N:
-        Play(soundId, kAcceptSlot);
+        PlayAnswer(soundId, true);
         state->targetIndex =
             state->targetIndex + 1 >= oapiGetObjectCount() ? 0 : state->targetIndex + 1;
         break;
     case OAPI_KEY_P:
-        Play(soundId, kAcceptSlot);
+        PlayAnswer(soundId, true);
         state->targetIndex =
             state->targetIndex != 0 ? state->targetIndex - 1 : oapiGetObjectCount() - 1;
         break;
     case OAPI_KEY_I: {
-        Play(soundId, kAcceptSlot);
+        PlayAnswer(soundId, true);
         uint32_t index = drive->GetFuelIndex() + 1;
         drive->SetFuelIndex(index > TankCount(drive, vessel) ? 0 : index);
         break;
     }
     case OAPI_KEY_D: {
-        Play(soundId, kAcceptSlot);
+        PlayAnswer(soundId, true);
         int64_t index = static_cast<int32_t>(drive->GetFuelIndex()) - int64_t{1};
         drive->SetFuelIndex(index < 0 ? TankCount(drive, vessel) : static_cast<uint32_t>(index));
         break;

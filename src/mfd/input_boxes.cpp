@@ -3,6 +3,7 @@
 #include "mfd/drive_mfd.h"
 #include "module/module_state.h"
 #include "module/number_text.h"
+#include "sound/answer_sound.h"
 
 #include <cmath>
 #include <cstring>
@@ -34,6 +35,12 @@ void RequestRedraw(MFDState *state) {
         state->display->InvalidateDisplay();
 }
 
+// A rejected entry changes nothing but is answered, as a refused command is.
+bool Refuse(const MFDState *state) {
+    PlayAnswer(state->soundId, false);
+    return false;
+}
+
 } // namespace
 
 void ForgetBoxTarget(const MFDState *state) {
@@ -55,11 +62,11 @@ void OpenDistanceBox(MFDState *state) {
 
 bool TargetInputCallback(void *, char *text, void *usrdata) {
     MFDState *state = TargetOf(usrdata);
-    if (!state || !text || !text[0])
+    if (!state)
         return false;
-    OBJHANDLE target = oapiGetObjectByName(text);
+    OBJHANDLE target = text && text[0] ? oapiGetObjectByName(text) : nullptr;
     if (!target)
-        return false;
+        return Refuse(state);
     DWORD count = oapiGetObjectCount();
     uint32_t i = 0;
     while (i < count && oapiGetObjectByIndex(static_cast<int>(i)) != target)
@@ -73,11 +80,11 @@ bool TargetInputCallback(void *, char *text, void *usrdata) {
 // vessel's tanks, however large, selects none either.
 bool FuelInputCallback(void *, char *text, void *usrdata) {
     MFDState *state = TargetOf(usrdata);
-    if (!state || !text || !text[0])
+    if (!state)
         return false;
-    int n = SaturatingAtoi(text);
+    const int n = text && text[0] ? SaturatingAtoi(text) : -1;
     if (n < 0)
-        return false;
+        return Refuse(state);
     state->drive->SetFuelIndex(static_cast<uint32_t>(n) - 1u);
     return true;
 }
@@ -86,19 +93,22 @@ bool FuelInputCallback(void *, char *text, void *usrdata) {
 // force even when the distance before it is then rejected.
 bool DistanceInputCallback(void *, char *text, void *usrdata) {
     MFDState *state = TargetOf(usrdata);
-    if (!state || !text || !text[0])
+    if (!state)
         return false;
+    if (!text || !text[0])
+        return Refuse(state);
     if (char *comma = std::strchr(text, ',')) {
         int cells = SaturatingAtoi(comma + 1);
         if (cells < 1 || cells > DriveSettings.Capacitors)
-            return false;
+            return Refuse(state);
         state->secondJumpCells = cells;
         *comma = '\0';
     }
     if (text[0]) {
-        double d = ReadDecimal(text);
+        // "inf", "nan" and "1e999" are no distance either.
+        double d = ReadNumber(text);
         if (!std::isfinite(d) || d < 0.0)
-            return false;
+            return Refuse(state);
         state->distance = d + 0.0; // no "-0" on the page
     }
     RequestRedraw(state);

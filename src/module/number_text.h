@@ -7,12 +7,12 @@
 // INT_MAX or INT_MIN instead of overflowing. A null text gives 0.
 int SaturatingAtoi(const char *text);
 
-// The leading decimal number of a text: leading blanks, an optional sign,
-// decimal digits with an optional point and fraction, an optional exponent.
-// Nothing else is a number, whatever the C library would also read: "0x10"
-// gives 0, and "inf", "infinity" and "nan" give 0 too, so that the same text
-// gives the same value on every platform. Without a number, and for a null
-// text, the result is 0; a number too large for a double gives an infinity.
-double ReadDecimal(const char *text);
+// The leading number of a text as the C runtime's strtod reads it, C99's
+// forms: decimal, hexadecimal ("0x10" is 16, "0x1p4" is 16), and "inf",
+// "infinity" and "nan" in any case. The simulator's runtime reads settings
+// files so, and files written for it may rely on that. Without a number, and
+// for a null text, the result is 0; the caller decides what to do with a
+// result that is not finite ("inf", "nan", "1e999").
+double ReadNumber(const char *text);
 
 #endif

@@ -51,7 +51,8 @@ constexpr SettingKey kKeys[] = {
     RealKey("Settings", "JumpRange", &DriveSettingsRecord::JumpRange, Accept::NotNegative),
     RealKey("Settings", "JumpRangeScaling", &DriveSettingsRecord::JumpRangeScaling,
             Accept::NotNegative),
-    RealKey("Features", "FleetRange", &DriveSettingsRecord::FleetRange, Accept::NotNegative),
+    // A negative range is meaningful: no vessel follows the fleet command.
+    RealKey("Features", "FleetRange", &DriveSettingsRecord::FleetRange, Accept::Finite),
 };
 
 bool Accepted(double value, Accept accept) {
@@ -70,7 +71,7 @@ void Apply(const SettingKey &k, const char *text, DriveSettingsRecord &settings)
     if (k.integer) {
         settings.*k.integer = std::clamp(SaturatingAtoi(text), k.lowest, k.highest);
     } else if (k.real) {
-        double value = ReadDecimal(text);
+        double value = ReadNumber(text);
         if (Accepted(value, k.accept)) {
             settings.*k.real = value;
         }
@@ -110,8 +111,8 @@ void KeepDerivedValuesFinite(DriveSettingsRecord &settings) {
         settings.CellCapacity = defaults.CellCapacity;
         settings.CellReloadTime = defaults.CellReloadTime;
     }
-    // A jump adds about 1.8 times the jump velocity before it takes it away.
-    if (!std::isfinite(settings.JumpVelocity * 2.0))
+    // The distance the ramps add, not only the speed they reach, must be a number.
+    if (!std::isfinite(settings.JumpVelocity * kJumpReachPerVelocity))
         settings.JumpVelocity = defaults.JumpVelocity;
 }
 

@@ -6,6 +6,7 @@
 #include "scenario/world_report.h"
 #include "world/world.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace scenario {
@@ -61,13 +62,25 @@ bool CheckLine(const Command &c, std::string *failure) {
     return false;
 }
 
+// The length of a difference whose squares may overflow though it is finite
+// (positions near the largest double): scaled by its largest component then.
+double Distance(const VECTOR3 &d) {
+    const double plain = host::Length(d);
+    if (!std::isinf(plain))
+        return plain;
+    const double scale = std::max({std::fabs(d.x), std::fabs(d.y), std::fabs(d.z)});
+    if (std::isinf(scale))
+        return scale;
+    return scale * host::Length(host::Scale(d, 1.0 / scale));
+}
+
 bool CheckPlace(const Command &c, std::string *failure) {
     Vessel *v = LiveVessel(c.vessel, failure);
     if (!v)
         return false;
     bool position = c.op == Op::ExpectNear;
     VECTOR3 actual = position ? RelativePos(*v) : RelativeVel(*v);
-    double off = host::Length(host::Sub(actual, c.vec));
+    double off = Distance(host::Sub(actual, c.vec));
     if (off <= c.tolerance)
         return true;
     *failure = std::string(position ? "NEAR " : "VEL ") + c.vessel + " " + FormatTriple(c.vec) +

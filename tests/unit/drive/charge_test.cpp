@@ -192,26 +192,41 @@ TEST_F(ChargeTest, OnlyACrumbOfPropellantCountsAsAnEmptyTank) {
 }
 
 // Refusals that leave the drive as it was: a landed vessel (the simulator
-// would set it down by its surface place, so it would not move) and a range
-// that is not a finite distance.
-TEST_F(ChargeTest, ALandedVesselOrAnEndlessRangeDoesNotEngage) {
+// would set it down by its surface place, so it would not move), and a jump
+// whose course would leave the finite numbers: a range that is no finite
+// distance, a destination past the largest double, or ramps whose drift
+// would carry the vessel past it.
+TEST_F(ChargeTest, ALandedVesselOrACoursePastTheLargestNumberDoesNotEngage) {
     Vessel *ship = MakeVessel("Ship", Vec(0, 0, 1e7));
     DriveUnit &drive = MakeDrive(ship, 1);
     ship->status = 1;
     EXPECT_FALSE(drive.CanEngage());
     EXPECT_FALSE(drive.Engage());
-    EXPECT_EQ(drive.GetState(), Idle);
-    EXPECT_EQ(drive.GetCellCharge(), 1.0);
     ship->status = 0;
     EXPECT_TRUE(drive.CanEngage());
 
+    const auto refused = [&](const char *why) {
+        EXPECT_FALSE(drive.Engage()) << why;
+        EXPECT_EQ(drive.GetState(), Idle) << why;
+        EXPECT_EQ(drive.GetCellCharge(), 1.0) << why;
+        EXPECT_EQ(drive.GetCellIndex(), 0) << why;
+    };
     drive.rangeTable[0] = HUGE_VAL;
-    EXPECT_FALSE(drive.Engage());
+    refused("endless range");
     drive.rangeTable[0] = std::nan("");
-    EXPECT_FALSE(drive.Engage());
-    EXPECT_EQ(drive.GetState(), Idle);
-    EXPECT_EQ(drive.GetCellCharge(), 1.0);
-    EXPECT_EQ(drive.GetCellIndex(), 0);
+    refused("no range");
+    drive.rangeTable[0] = 1e308;
+    ship->pos = host::Add(sun->pos, Vec(0, 0, 1e308));
+    refused("the destination past the largest double");
+    drive.rangeTable[0] = 7.5e8;
+    ship->pos = host::Add(sun->pos, Vec(1e308, 0, 1e7));
+    drive.jumpVelocity = 1e306;
+    refused("the ramps' drift from that place past the largest double");
+    ship->pos = host::Add(sun->pos, Vec(0, 0, 1e7));
+    drive.jumpVelocity = 3e307;
+    refused("the ramps' drift past the largest double");
+    drive.jumpVelocity = 1.7e306;
+    EXPECT_TRUE(drive.Engage());
 }
 
 } // namespace

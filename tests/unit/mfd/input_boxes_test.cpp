@@ -6,7 +6,8 @@ namespace {
 
 using InputBoxes = DisplayTest;
 
-// atoi saturates: past the tanks, or rejected when negative.
+// atoi saturates: past the tanks, or rejected when negative. Every
+// rejection is answered with the cancel sound, an acceptance is silent.
 TEST_F(InputBoxes, FuelBoxFollowsAtoiAndSelectsNoTankPastTheTanks) {
     const struct {
         const char *text;
@@ -19,7 +20,9 @@ TEST_F(InputBoxes, FuelBoxFollowsAtoiAndSelectsNoTankPastTheTanks) {
     for (const auto &c : cases) {
         display->drive->SetFuelIndex(1);
         Key(scout, 0, OAPI_KEY_F);
+        TakeTranscript();
         EXPECT_EQ(Answer(c.text), c.accepted) << c.text;
+        EXPECT_EQ(Count(TakeTranscript(), Played(55)), c.accepted ? 0 : 1) << c.text;
         EXPECT_EQ(display->drive->GetFuelIndex(), c.fuelIndex) << c.text;
         if (host::InputBoxOpen())
             host::CancelInputBox(nullptr);
@@ -47,12 +50,13 @@ TEST_F(InputBoxes, DistanceBoxReadsDistanceAndCellCount) {
                  {"abc", 0.0, 4, true},
                  {"", 500.0, 4, false},
                  {"1500,99999999999", 500.0, 4, false},
-                 // Decimal numbers only: what else the C library reads is no number.
-                 {"0x10", 0.0, 4, true},
-                 {"nan", 0.0, 4, true},
-                 {"-inf,2", 0.0, 2, true},
-                 {"infinity", 0.0, 4, true},
-                 // Too large for a double.
+                 // As the C runtime reads numbers: hexadecimal too.
+                 {"0x10", 16.0, 4, true},
+                 {"0x1p30,2", 1073741824.0, 2, true},
+                 // Not finite, so no distance.
+                 {"nan", 500.0, 4, false},
+                 {"-inf,2", 500.0, 2, false},
+                 {"infinity", 500.0, 4, false},
                  {"1e999", 500.0, 4, false},
                  {"-1e999,3", 500.0, 3, false}};
     DriveMFD *display = Open(scout, 0);
@@ -60,7 +64,9 @@ TEST_F(InputBoxes, DistanceBoxReadsDistanceAndCellCount) {
         display->state->distance = 500.0;
         display->state->secondJumpCells = 4;
         Key(scout, 0, OAPI_KEY_S);
+        TakeTranscript();
         EXPECT_EQ(Answer(c.text), c.accepted) << c.text;
+        EXPECT_EQ(Count(TakeTranscript(), Played(55)), c.accepted ? 0 : 1) << c.text;
         EXPECT_EQ(display->state->distance, c.distance) << c.text;
         EXPECT_EQ(display->state->secondJumpCells, c.cells) << c.text;
         if (host::InputBoxOpen())

@@ -58,7 +58,7 @@ TEST_F(Settings, ExistingFileIsNeverRewritten) {
 }
 
 // Each file, read over the defaults, changes just the fields its row changes.
-TEST_F(Settings, ValuesAreReadAsDecimalNumbersThenMadeSafe) {
+TEST_F(Settings, ValuesAreReadAsTheCRuntimeReadsThemThenMadeSafe) {
     const std::vector<std::pair<std::string, void (*)(DriveSettingsRecord &)>> rows = {
         // Keys outside their section, and empty values, keep the defaults.
         {"[Other]\nDrives=2\nCapacitors=3\n[Sizes]\nDrivers=5\nDrives=\"\"\n"
@@ -68,13 +68,15 @@ TEST_F(Settings, ValuesAreReadAsDecimalNumbersThenMadeSafe) {
          [](auto &s) { s.JumpRange = 0.0, s.MDFs = 0; }},
         {"[Settings]\nCapacitors=12cells\nJumpRange=2.5e9m\n[Effects]\nJumpVelocity= 7.5E+2\n",
          [](auto &s) { s.Capacitors = 12, s.JumpRange = 2.5e9, s.JumpVelocity = 750.0; }},
-        // Decimal numbers only: hexadecimal, infinities and NaN read as 0.
+        // Hexadecimal numbers as C99 reads them; infinities and NaN keep the defaults.
         {"[Effects]\nJumpVelocity=0x10\nFlashOffset=inf\n[Settings]\nJumpRange=NAN(1)\n"
-         "CellCapacity=-infinity\nCellReloadTime=nan\n[Features]\nFleetRange=+0X1p4\n",
+         "CellCapacity=-infinity\nCellReloadTime=nan\nJumpRangeScaling=0x1p-1\n"
+         "[Features]\nFleetRange=+0X1p30\n",
          [](auto &s) {
-             s.JumpVelocity = s.FlashOffset = s.JumpRange = s.FleetRange = 0.0;
-             s.CellCapacity = 0.0;
+             s.JumpVelocity = 16.0, s.JumpRangeScaling = 0.5, s.FleetRange = 1073741824.0;
          }},
+        {"[Effects]\nJumpVelocity=INFINITY\nFlashOffset=-nan\n[Features]\nFleetRange=-inf\n",
+         [](auto &) {}},
         {"[Settings]\nClassName=" + std::string(400, 'x') + "\n",
          [](auto &s) { std::snprintf(s.ClassName, 256, "%s", std::string(254, 'x').c_str()); }},
         // The clamps.
@@ -87,9 +89,10 @@ TEST_F(Settings, ValuesAreReadAsDecimalNumbersThenMadeSafe) {
          "CellReloadTime=1e400\nJumpRange=1.8e308\nJumpRangeScaling=1e400\n"
          "[Features]\nFleetRange=-1e999\n",
          [](auto &) {}},
+        // A negative fleet range stays: no vessel follows.
         {"[Effects]\nJumpVelocity=-1\n[Settings]\nCellCapacity=-6000\nCellReloadTime=-10\n"
          "JumpRange=-7.5e8\nJumpRangeScaling=-10\n[Features]\nFleetRange=-0.001\n",
-         [](auto &) {}},
+         [](auto &s) { s.FleetRange = -0.001; }},
         // Zero is accepted except for the reload time, which the charge rate divides by.
         {"[Effects]\nJumpVelocity=0\nFlashOffset=-2.5\n[Settings]\nCellCapacity=0\n"
          "CellReloadTime=0\nJumpRange=0\nJumpRangeScaling=0\n[Features]\nFleetRange=0\n",
@@ -97,17 +100,19 @@ TEST_F(Settings, ValuesAreReadAsDecimalNumbersThenMadeSafe) {
              s.JumpVelocity = s.CellCapacity = s.JumpRange = s.JumpRangeScaling = s.FleetRange = 0;
              s.FlashOffset = -2.5;
          }},
-        // Values finite each, whose range table, charge rate or ramp would not be.
+        // Values finite each, whose range table, charge rate or reach would not be.
         {"[Settings]\nJumpRange=1e300\nJumpRangeScaling=1e300\nCellCapacity=1e300\n"
          "CellReloadTime=1e-300\n[Effects]\nJumpVelocity=1e308\n",
          [](auto &) {}},
+        {"[Effects]\nJumpVelocity=3e307\n", [](auto &) {}},
+        {"[Effects]\nJumpVelocity=1.8e306\n", [](auto &) {}},
         {"[Settings]\nCapacitors=10\nJumpRange=1e300\n", [](auto &s) { s.Capacitors = 10; }},
-        // At the edge: the last row, the rate and the doubled velocity just finite.
+        // At the edge: the last row, the rate and the reach just finite.
         {"[Settings]\nCapacitors=9\nJumpRange=1e300\nCellCapacity=1e300\nCellReloadTime=1e-8\n"
-         "[Effects]\nJumpVelocity=8e307\n",
+         "[Effects]\nJumpVelocity=1.79e306\n",
          [](auto &s) {
              s.Capacitors = 9, s.JumpRange = 1e300, s.CellCapacity = 1e300;
-             s.CellReloadTime = 1e-8, s.JumpVelocity = 8e307;
+             s.CellReloadTime = 1e-8, s.JumpVelocity = 1.79e306;
          }},
     };
     for (const auto &[content, change] : rows) {
