@@ -142,8 +142,18 @@ void DriveUnit::ForgetObject(OBJHANDLE object) {
     }
 }
 
-// Someone else may have deleted a flash object already; it is not deleted twice.
+void DriveUnit::TakeDownBeacons() {
+    if (departFlash && oapiIsVessel(departFlashHandle))
+        departFlash->DelBeacon(&beacon);
+    if (arriveFlash && oapiIsVessel(arriveFlashHandle))
+        arriveFlash->DelBeacon(&beacon);
+}
+
+// Someone else may have deleted a flash object already; it is not deleted
+// twice. The simulator deletes at the end of the frame, or a frame later: the
+// objects may outlive this drive, but not its light.
 void DriveUnit::DeleteFlashObjects() {
+    TakeDownBeacons();
     if (departFlashHandle && oapiIsVessel(departFlashHandle))
         oapiDeleteVessel(departFlashHandle, nullptr);
     if (arriveFlashHandle && oapiIsVessel(arriveFlashHandle))

@@ -25,7 +25,9 @@ DriveUnit::DriveUnit(DriveParams params)
         soundSlots[i] = params.soundSlots[i];
 }
 
+// At the end of the run a flash may still stand, lit by this drive's record.
 DriveUnit::~DriveUnit() {
+    TakeDownBeacons();
     delete[] rangeTable;
 }
 

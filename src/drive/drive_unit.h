@@ -108,6 +108,10 @@ private:
     double StepFlash(double simt, double t);
     double StepDecelerate(double simdt, double t);
     void Jump(double simt);
+    // The simulator reads a beacon's record every frame until it is removed:
+    // the light comes off the flash objects before the drive lets go of them
+    // or of its record.
+    void TakeDownBeacons();
     void DeleteFlashObjects();
 };
 

@@ -33,6 +33,8 @@ public:
     OBJHANDLE GetDockStatus(DOCKHANDLE hDock) const;
 
     void AddBeacon(BEACONLIGHTSPEC *bs);
+    bool DelBeacon(BEACONLIGHTSPEC *bs);
+    void ClearBeacons();
     void SetVisibilityLimit(double vislimit, double spotlimit = -1) const;
     void GetCameraOffset(VECTOR3 &co) const;
 

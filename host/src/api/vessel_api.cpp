@@ -4,6 +4,8 @@
 #include "world/transcript.h"
 #include "world/world.h"
 
+#include <algorithm>
+
 using host::World;
 
 namespace {
@@ -119,6 +121,24 @@ void VESSEL::AddBeacon(BEACONLIGHTSPEC *bs) {
         return;
     vessel->beacons.push_back(bs);
     host::Event("beacon added to %s size %g", vessel->name.c_str(), bs->size);
+}
+
+bool VESSEL::DelBeacon(BEACONLIGHTSPEC *bs) {
+    if (!vessel)
+        return false;
+    auto found = std::find(vessel->beacons.begin(), vessel->beacons.end(), bs);
+    if (found == vessel->beacons.end())
+        return false;
+    vessel->beacons.erase(found);
+    host::Event("beacon removed from %s", vessel->name.c_str());
+    return true;
+}
+
+void VESSEL::ClearBeacons() {
+    if (!vessel)
+        return;
+    vessel->beacons.clear();
+    host::Event("beacons cleared from %s", vessel->name.c_str());
 }
 
 void VESSEL::SetVisibilityLimit(double vislimit, double spotlimit) const {

@@ -41,12 +41,19 @@ void ReportModuleDate(void *library) {
         Event("module date \"%s\"", text);
 }
 
-void LogBeacons() {
+// The renderer's reading: every field of every beacon record, and the
+// position and colour they point to, every frame, as the simulator draws
+// them; a record freed by its owner shows up here under the sanitizers.
+void DrawBeacons() {
+    volatile double seen = 0.0;
     for (SimObject *o : World().objects) {
         if (!o->isVessel)
             continue;
-        for (const BEACONLIGHTSPEC *b : static_cast<Vessel *>(o)->beacons)
+        for (const BEACONLIGHTSPEC *b : static_cast<Vessel *>(o)->beacons) {
+            seen = seen + b->shape + b->pos->x + b->pos->y + b->pos->z + b->col->x + b->col->y +
+                   b->col->z + b->falloff + b->period + b->duration + b->tofs + b->active;
             Event("beacon %s size %g", o->name.c_str(), b->size);
+        }
     }
 }
 
@@ -126,7 +133,7 @@ void RunSteps(long long n) {
             module.preStep(world.simTime, world.stepLength,
                            kMjdAtTimeZero + world.simTime / 86400.0);
         world.AdvanceStep();
-        LogBeacons();
+        DrawBeacons();
         FlushDeletions();
         RefreshDisplays();
         ReportModuleLogs();
@@ -135,7 +142,12 @@ void RunSteps(long long n) {
 
 void FlushDeletions() {
     WorldState &world = World();
-    while (Vessel *v = world.TakeNextDeletion()) {
+    // Removing the vessel at i shifts only the indices already passed.
+    for (size_t i = world.objects.size(); i-- > 0;) {
+        SimObject *o = world.objects[i];
+        if (!o->isVessel || !static_cast<Vessel *>(o)->deletePending)
+            continue;
+        Vessel *v = static_cast<Vessel *>(o);
         world.MoveCameraFrom(v);
         if (module.deleteVessel)
             module.deleteVessel(Handle(v));
@@ -155,9 +167,17 @@ void EndRun() {
     CloseAllDisplays();
     if (module.closeRenderViewport)
         module.closeRenderViewport();
-    for (SimObject *o : World().objects)
-        if (o->isVessel)
-            static_cast<Vessel *>(o)->beacons.clear();
+    // The module has freed its drives: a record still held would be a
+    // dangling one. Said, then dropped unread.
+    for (SimObject *o : World().objects) {
+        if (!o->isVessel)
+            continue;
+        std::vector<BEACONLIGHTSPEC *> &beacons = static_cast<Vessel *>(o)->beacons;
+        if (beacons.empty())
+            continue;
+        Event("vessel %s keeps %zu beacon records after the run", o->name.c_str(), beacons.size());
+        beacons.clear();
+    }
 }
 
 } // namespace host

@@ -43,21 +43,25 @@ void UnloadModule();
 void BeginRun();
 // n host steps; each: opcPreStep(simTime, stepLength, 51544.5 + simTime / 86400)
 // with the time of the state before the step (oapiGetSimTime gives the same),
-// then AdvanceStep (the objects move, then the clock advances), beacon sizes
-// to the transcript, FlushDeletions, RefreshDisplays.
+// then AdvanceStep (the objects move, then the clock advances), every beacon
+// read as the renderer reads it (its size to the transcript), FlushDeletions,
+// RefreshDisplays.
 void RunSteps(long long n);
-// Removes the vessels marked for deletion, one at a time in request order, as
-// the simulator does at the end of a frame: a camera that followed the vessel
-// moves (WorldState::MoveCameraFrom), the module's opcDeleteVessel is told,
-// the vessel's displays close, then its ports are undocked and it leaves the
-// object list. Vessels marked meanwhile (by opcDeleteVessel, say) go in the
-// same flush; each vessel goes once.
+// Removes the vessels marked for deletion as the simulator does at the end
+// of a frame: walking the object list from the last index to the first, each
+// marked vessel in turn: a camera that followed it moves
+// (WorldState::MoveCameraFrom), the module's opcDeleteVessel is told, the
+// vessel's displays close, then its ports are undocked and it leaves the
+// object list. A vessel marked during the walk (by opcDeleteVessel, say) goes
+// in the same walk when its index is still ahead, at the end of the next
+// frame when the walk has passed it; till then it is listed and drawn.
 void FlushDeletions();
 // Deletion taking effect at once (the scenario's DELETE): marks v and
 // flushes; false when v is not a live vessel or is marked already.
 bool DeleteNow(Vessel *v);
 // End of a simulation run: every display closed, then opcCloseRenderViewport.
-// Beacons end with the run too: their records belong to the module's drives.
+// A vessel still holding beacon records then is reported, and the records
+// dropped unread: they belonged to the module's drives, freed by now.
 void EndRun();
 
 } // namespace host

@@ -131,16 +131,8 @@ bool WorldState::RequestDelete(Vessel *v, OBJHANDLE fallback) {
         return false;
     v->deletePending = true;
     v->cameraFallback = fallback;
-    pendingDeletes_.push_back(v);
+    Event("vessel %s: deletion requested", v->name.c_str());
     return true;
-}
-
-Vessel *WorldState::TakeNextDeletion() {
-    if (pendingDeletes_.empty())
-        return nullptr;
-    Vessel *v = pendingDeletes_.front();
-    pendingDeletes_.pop_front();
-    return v;
 }
 
 void WorldState::MoveCameraFrom(const Vessel *v) {
@@ -251,7 +243,6 @@ void WorldState::Reset() {
     owned_.clear();
     objects.clear();
     bodies.clear();
-    pendingDeletes_.clear();
     reusable_.clear();
     reuseDeleted = false;
     startTime = 0.0;

@@ -10,7 +10,6 @@
 
 #include "Orbitersdk.h"
 
-#include <deque>
 #include <memory>
 #include <string>
 #include <unordered_set>
@@ -126,13 +125,10 @@ public:
     bool IsLiveVessel(const void *h) const; // still in the object list, deletion pending or not
     int IndexOf(const SimObject *o) const;  // -1 when absent
 
-    // Deletion as the simulator does it: marked now, removed at the end of the
-    // step (host::FlushDeletions runs the steps below in order). A second
-    // request for a vessel already marked, or for one not live, is refused (false).
+    // Deletion as the simulator does it: marked now, removed at the end of a
+    // frame by host::FlushDeletions. A second request for a vessel already
+    // marked, or for one not live, is refused (false).
     bool RequestDelete(Vessel *v, OBJHANDLE cameraFallback = nullptr);
-    // The marked vessel requested first, taken off the queue (it stays marked
-    // and listed until Remove); null when none is waiting.
-    Vessel *TakeNextDeletion();
     // A camera that follows v moves to the alternative target given with the
     // request when that is live and stays, else to the first vessel that
     // stays, else to body 0.
@@ -161,8 +157,7 @@ private:
     std::vector<std::unique_ptr<SimObject>> owned_;
     std::vector<std::unique_ptr<SimObject>> graveyard_;
     std::unordered_set<const void *> known_;
-    std::deque<Vessel *> pendingDeletes_; // in request order
-    std::vector<Vessel *> reusable_;      // deleted vessels in the graveyard, last deleted last
+    std::vector<Vessel *> reusable_; // deleted vessels in the graveyard, last deleted last
 };
 
 WorldState &World();

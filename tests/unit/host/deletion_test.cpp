@@ -126,9 +126,10 @@ void OnDeleteVessel(OBJHANDLE h) {
 
 } // namespace
 
-// Camera, module, displays, then the vessel itself; a vessel the module
-// deletes meanwhile goes in the same flush, after the first. The scenario's
-// DELETE takes the same path at once.
+// Camera, module, displays, then the vessel itself. The escort the module
+// deletes meanwhile stands after the carrier in the list, which the walk has
+// passed: it goes at the end of the next frame. The scenario's DELETE takes
+// the same path at once.
 TEST_F(WorldTest, EachDeletionMovesTheCameraTellsTheModuleClosesDisplaysThenRemoves) {
     order.clear();
     world().AddBody("Earth", 6e24, 6.4e6, Vec(0, 0, 0), Vec(0, 0, 0));
@@ -151,9 +152,12 @@ TEST_F(WorldTest, EachDeletionMovesTheCameraTellsTheModuleClosesDisplaysThenRemo
     std::vector<std::string> expected = {
         "told Carrier: camera on Escort, display open, listed, docked",
         "display of Carrier closes, vessel listed",
-        "told Escort: camera on Watcher, display open, listed",
-        "display of Escort closes, vessel listed",
     };
+    EXPECT_EQ(order, expected);
+    EXPECT_TRUE(oapiIsVessel(escort)) << "listed for one more frame";
+    host::RunSteps(1);
+    expected.insert(expected.end(), {"told Escort: camera on Watcher, display open, listed",
+                                     "display of Escort closes, vessel listed"});
     EXPECT_EQ(order, expected);
     const std::string t = Transcript();
     EXPECT_EQ(Count(t, "vessel Carrier deleted"), 1);
@@ -168,4 +172,42 @@ TEST_F(WorldTest, EachDeletionMovesTheCameraTellsTheModuleClosesDisplaysThenRemo
     EXPECT_EQ(oapiGetObjectCount(), 1u);
     EXPECT_FALSE(host::DeleteNow(watcher));
     oapiUnregisterMFDMode(mode);
+}
+
+namespace {
+
+std::vector<std::string> told;
+
+// Deletes "Low" when told of "Mid", and "Top" when told of "Low".
+void DeleteNeighbours(OBJHANDLE h) {
+    const std::string name = NameOf(h);
+    told.push_back(name);
+    const char *next = name == "Mid" ? "Low" : name == "Low" ? "Top" : nullptr;
+    if (next) {
+        EXPECT_TRUE(oapiDeleteVessel(oapiGetObjectByName(const_cast<char *>(next))));
+    }
+}
+
+} // namespace
+
+// The end of a frame walks the list from the last index to the first: of the
+// vessels marked in the frame the last listed goes first; one marked during
+// the walk goes in it when its index is still ahead, a frame later when the
+// walk has passed it.
+TEST_F(WorldTest, TheWalkGoesFromTheLastIndexAndLeavesPassedOnesForTheNextFrame) {
+    told.clear();
+    world().AddBody("Earth", 6e24, 6.4e6, Vec(0, 0, 0), Vec(0, 0, 0));
+    for (const char *name : {"Low", "Mid", "Keep", "Top"})
+        MakeVessel(name);
+    host::ModuleEntryPoints entry;
+    entry.deleteVessel = DeleteNeighbours;
+    host::AttachModule(entry);
+    ASSERT_TRUE(oapiDeleteVessel(oapiGetObjectByName(const_cast<char *>("Mid"))));
+    host::RunSteps(1);
+    EXPECT_EQ(told, (std::vector<std::string>{"Mid", "Low"}));
+    EXPECT_EQ(oapiGetObjectCount(), 3u) << "Top waits for the next frame";
+    host::RunSteps(1);
+    EXPECT_EQ(told, (std::vector<std::string>{"Mid", "Low", "Top"}));
+    ASSERT_EQ(oapiGetObjectCount(), 2u);
+    EXPECT_EQ(NameOf(oapiGetObjectByIndex(1)), "Keep");
 }

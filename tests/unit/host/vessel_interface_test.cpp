@@ -65,6 +65,30 @@ TEST_F(WorldTest, ANegativeSpotLimitTakesTheVisibilityLimit) {
     EXPECT_EQ(std::make_pair(v->visLimit, v->spotLimit), std::make_pair(2e-3, 0.0));
 }
 
+// The host keeps the caller's record and reads it every frame until it is
+// removed; removing a record the vessel does not hold reports false.
+TEST_F(WorldTest, BeaconsAreReadEveryFrameUntilRemoved) {
+    Vessel *buoy = MakeVessel("Buoy");
+    VECTOR3 pos{}, col{{1.0, 1.0, 1.0}};
+    BEACONLIGHTSPEC first{BEACONSHAPE_STAR, &pos, &col, 2.0, 1.0, 0.0, 0.0, 0.0, true};
+    BEACONLIGHTSPEC second = first;
+    second.size = 3.0;
+    buoy->iface->AddBeacon(&first);
+    buoy->iface->AddBeacon(&second);
+    TakeTranscript();
+    host::RunSteps(1);
+    EXPECT_EQ(TakeTranscript(), "[   0.100] beacon Buoy size 2\n[   0.100] beacon Buoy size 3\n");
+    EXPECT_TRUE(buoy->iface->DelBeacon(&first));
+    EXPECT_FALSE(buoy->iface->DelBeacon(&first));
+    host::RunSteps(1);
+    EXPECT_EQ(TakeTranscript(), "[   0.100] beacon removed from Buoy\n"
+                                "[   0.200] beacon Buoy size 3\n");
+    buoy->iface->AddBeacon(&first);
+    buoy->iface->ClearBeacons();
+    EXPECT_TRUE(buoy->beacons.empty());
+    EXPECT_FALSE(buoy->iface->DelBeacon(&second));
+}
+
 TEST_F(WorldTest, OrientationRoundTripsAndDrivesGlobalRot) {
     Vessel *v = MakeVessel("Turner");
     for (const VECTOR3 &arot : {Vec(0.3, -0.7, 2.5), Vec(-3.0, 1.2, -0.1), Vec(0, 0, 0)}) {

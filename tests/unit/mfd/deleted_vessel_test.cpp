@@ -88,4 +88,51 @@ TEST_F(DeletedVessel, ItsDisplaysAndInputBoxLetGo) {
     EXPECT_EQ(Line(scout, 1, "Distance set"), "1.500000e+03m");
 }
 
+// A vessel deleted during its flash: its flash objects stand after it in the
+// object list, so the simulator's walk, from the last index down, has passed
+// them and deletes them a frame later. They live on for that frame without
+// the light, whose record went with the drive. So does a flash standing when
+// the run ends.
+TEST_F(DeletedVessel, ItsFlashObjectsOutliveItUnlit) {
+    const auto flashes = [] {
+        std::vector<Vessel *> found;
+        for (host::SimObject *o : host::World().objects)
+            if (o->className == "Hyperspace")
+                found.push_back(static_cast<Vessel *>(o));
+        return found;
+    };
+    const auto jumpUntilTheFlash = [&](Vessel *v) {
+        Open(v, 0);
+        Key(v, 0, OAPI_KEY_C);
+        host::RunSteps(101);
+        Key(v, 0, OAPI_KEY_J);
+        for (int i = 0; i < 100 && flashes().empty(); ++i)
+            host::RunSteps(1);
+        ASSERT_EQ(flashes().size(), 2u);
+    };
+    Vessel *jumper =
+        AddShip("Jumper", host::Vec(5000, 0, 0), VECTOR3{}, host::Vec(0, 0, 1), {20000.0});
+    jumpUntilTheFlash(jumper);
+    TakeTranscript();
+    ASSERT_TRUE(host::DeleteNow(jumper));
+    EXPECT_EQ(Count(TakeTranscript(), "beacon removed from Hyperspace\n"), 2);
+    ASSERT_EQ(flashes().size(), 2u);
+    for (Vessel *flash : flashes())
+        EXPECT_TRUE(flash->beacons.empty());
+    host::RunSteps(1);
+    const std::string t = TakeTranscript();
+    EXPECT_EQ(t.find("beacon Hyperspace"), std::string::npos) << "nothing left to draw";
+    EXPECT_EQ(Count(t, "vessel Hyperspace deleted"), 2);
+    EXPECT_TRUE(flashes().empty());
+
+    Vessel *late = AddShip("Late", host::Vec(9000, 0, 0), VECTOR3{}, host::Vec(0, 0, 1), {20000.0});
+    jumpUntilTheFlash(late);
+    TakeTranscript();
+    host::EndRun();
+    EXPECT_EQ(Count(TakeTranscript(), "beacon removed from Hyperspace\n"), 2);
+    for (Vessel *flash : flashes())
+        EXPECT_TRUE(flash->beacons.empty());
+    host::BeginRun();
+}
+
 } // namespace

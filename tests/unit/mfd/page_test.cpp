@@ -142,7 +142,7 @@ TEST_F(Page, AVesselThatIsGoneIsNotReadThroughItsInterface) {
     // Taken out of the world behind the display framework's back, which would
     // close the display first, so that the display object outlives its vessel.
     ASSERT_TRUE(host::World().RequestDelete(scout));
-    host::World().Remove(host::World().TakeNextDeletion());
+    host::World().Remove(scout);
     host::DrawingSurface surface(256, 256);
     display->Update(surface.Handle());
     host::Page page;
