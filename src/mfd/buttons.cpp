@@ -28,6 +28,13 @@ const MFDBUTTONMENU kMenu[kButtonCount] = {
     {"Next target", nullptr, 'N'},         {"Select distance", nullptr, 'S'},
 };
 
+bool IsCommandKey(DWORD key) {
+    for (const Button &button : kButtons)
+        if (button.key == key)
+            return true;
+    return false;
+}
+
 // A vessel that is gone has no tanks to step over.
 DWORD TankCount(const DriveUnit *drive, const VESSEL *vessel) {
     return drive->VesselAlive() ? vessel->GetPropellantCount() : 0;
@@ -54,8 +61,12 @@ int DriveMFD::ButtonMenu(const MFDBUTTONMENU **menu) const {
 }
 
 bool DriveMFD::ConsumeKeyBuffered(DWORD key) {
-    if (!drive || !state)
-        return false;
+    if (!drive || !state) {
+        const bool command = IsCommandKey(key);
+        if (command)
+            PlayAnswer(soundId, false);
+        return command;
+    }
     switch (key) {
     case OAPI_KEY_J:
         PlayAnswer(soundId, drive->Engage());

@@ -13,6 +13,7 @@ void ReleaseDisplayState(MFDState *state) {
     if (DriveMFD *display = state->display) {
         display->drive = nullptr;
         display->state = nullptr;
+        display->soundId = -1; // the vessel's connection went with it
     }
     ForgetBoxTarget(state);
     delete state;

@@ -83,7 +83,7 @@ DriveMFD::DriveMFD(DWORD w, DWORD h, VESSEL *vessel, UINT position)
     : MFD(w, h, vessel), vessel(vessel), charWidth(static_cast<int32_t>(w / 35)),
       lineHeight(static_cast<int32_t>(h / 28)) {
     // A drive or state that no registry holds would never be stepped or freed.
-    if (!driveRegistry || !stateRegistry || !driveRegistry->Allocated() ||
+    if (!vessel || !driveRegistry || !stateRegistry || !driveRegistry->Allocated() ||
         !stateRegistry->Allocated())
         return;
     char key[kRegistryKeySize];

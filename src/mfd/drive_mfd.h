@@ -26,9 +26,9 @@ public:
     // The "Mode value" line for the target and first-jump range, into text.
     void FormatModeValue(OBJHANDLE target, double range, char *text, size_t size);
 
-    // Null when their allocation failed (the message procedure then offers no
-    // display), and from the deletion of the vessel on (the display then draws
-    // and consumes nothing until the simulator closes it).
+    // Null when they could not be had (no memory, no vessel), and from the
+    // deletion of the vessel on: the display then shows that it has no drive
+    // and refuses every command until the simulator closes it.
     DriveUnit *drive = nullptr;
     MFDState *state = nullptr;
     VESSEL *vessel;

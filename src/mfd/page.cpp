@@ -74,12 +74,15 @@ void DrawCells(HDC hDC, const Grid &grid, const CellBar &bar, int32_t cellIndex,
 } // namespace
 
 void DriveMFD::Update(HDC hDC) {
-    // Let go of when its vessel was deleted; the simulator closes it next.
-    if (!drive || !state)
+    const Grid grid{charWidth, lineHeight};
+    // Without memory for them, or let go of when its vessel was deleted.
+    if (!drive || !state) {
+        SelectDefaultFont(hDC, 0);
+        DrawCentred(hDC, grid, kDriveClassLine, "No drive");
         return;
+    }
     if (!sharedBrush)
         MakeSharedBrush(*this, hDC);
-    const Grid grid{charWidth, lineHeight};
     const bool vesselAlive = drive->VesselAlive();
     char text[kTextSize];
 

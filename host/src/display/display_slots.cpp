@@ -5,6 +5,7 @@
 #include "display/mode_registry.h"
 #include "display/module_display.h"
 
+#include "world/fatal_fault.h"
 #include "world/transcript.h"
 #include "world/world.h"
 
@@ -142,9 +143,14 @@ bool OpenDisplay(Vessel *v, int position, DWORD width, DWORD height, std::string
     if (!made)
         made = d->msgproc(OAPI_MSG_MFD_OPENED, pos, MAKEWPARAM(width, height), vessel);
     if (!made) {
+        // The simulator writes into the answer at once: it would crash here.
         Event("display %s: mode \"%s\" made no display", d->Describe().c_str(),
               d->modeName.c_str());
-        return Fail(error, "mode \"" + d->modeName + "\" made no display");
+        const std::string fault = "mode \"" + d->modeName +
+                                  "\" answered OAPI_MSG_MFD_OPENED with no display object, "
+                                  "where the simulator would crash";
+        RaiseFatalFault(fault);
+        return Fail(error, fault);
     }
     MFD *mfd = reinterpret_cast<MFD *>(made);
     d->Attach(mfd);

@@ -5,6 +5,7 @@
 #include "platform/host_paths.h"
 #include "scenario/flight_checks.h"
 #include "scenario/world_report.h"
+#include "world/fatal_fault.h"
 #include "world/module_logs.h"
 #include "world/simulation.h"
 #include "world/transcript.h"
@@ -224,20 +225,27 @@ Failure Execute(const Command &c, const std::string &outDir) {
 
 } // namespace
 
-int Fly(const Scenario &s, const std::string &outDir, std::ostream &errors) {
-    int failures = 0;
+FlightOutcome Fly(const Scenario &s, const std::string &outDir, std::ostream &errors) {
+    FlightOutcome outcome;
     for (const Command &command : s.flight) {
         Failure failure = Execute(command, outDir);
         host::ReportModuleLogs();
+        const std::string fatal = host::TakeFatalFault();
+        if (!fatal.empty())
+            failure = fatal + "; the flight ends here";
         if (failure.empty())
             continue;
-        ++failures;
+        ++outcome.failures;
         // Keep the transcript and the messages in the order they happened.
         std::cout.flush();
         std::fflush(stdout);
         errors << s.file << ":" << command.line << ": " << failure << std::endl;
+        if (!fatal.empty()) {
+            outcome.fatal = true;
+            break;
+        }
     }
-    return failures;
+    return outcome;
 }
 
 } // namespace scenario

@@ -10,11 +10,18 @@
 
 namespace scenario {
 
+struct FlightOutcome {
+    int failures = 0;
+    // A fault the simulator would not survive ended the flight early.
+    bool fatal = false;
+};
+
 // Runs every command in order. Failed checks and commands the world refuses
 // (a display that is not open, a vessel that is gone, ...) are written to
-// errors as "FILE:LINE: ..." and the flight goes on. Relative SNAPSHOT names
-// are taken under outDir. Returns the number of failures.
-int Fly(const Scenario &s, const std::string &outDir, std::ostream &errors);
+// errors as "FILE:LINE: ..." and the flight goes on; a fatal fault of the
+// module (host/src/world/fatal_fault.h) is written so and ends it. Relative
+// SNAPSHOT names are taken under outDir.
+FlightOutcome Fly(const Scenario &s, const std::string &outDir, std::ostream &errors);
 
 } // namespace scenario
 

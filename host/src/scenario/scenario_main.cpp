@@ -56,11 +56,13 @@ int Run(const Scenario &s, const Options &options) {
     for (const std::string &line : s.description)
         host::Event("%s", line.c_str());
     host::BeginRun();
-    int failures = Fly(s, options.out, std::cerr);
+    const FlightOutcome flown = Fly(s, options.out, std::cerr);
     host::EndRun();
     host::UnloadModule();
     host::UnloadSoundLibrary();
-    return failures ? kExitFailed : kExitOk;
+    if (flown.fatal)
+        return kExitInvalid;
+    return flown.failures ? kExitFailed : kExitOk;
 }
 
 int Prepare(const Options &given) {

@@ -7,8 +7,10 @@
 namespace scenario {
 
 constexpr int kExitOk = 0;
-constexpr int kExitFailed = 1;  // flown, but a check or a command failed
-constexpr int kExitInvalid = 2; // bad command line or scenario, or the module did not load
+constexpr int kExitFailed = 1; // flown, but a check or a command failed
+// bad command line or scenario, the module did not load, or it did what the
+// simulator would not survive (the flight ends there)
+constexpr int kExitInvalid = 2;
 
 // The stand-in sound library's build for the scenario's SOUND line; null for none.
 const char *SoundVariant(SoundLibrary sound);

@@ -1,6 +1,7 @@
 // Opening the mode: the drive shared by a vessel's displays, with its six
 // waves loaded once, and the state kept per display position.
 #include "display_fixture.h"
+#include "mfd/msg_proc.h"
 
 namespace {
 
@@ -35,21 +36,45 @@ TEST_F(DisplayObject, DisplaysOfOneVesselShareTheDriveButNotTheState) {
     EXPECT_EQ(Line(scout, 1, "Display mode"), "Target size");
 }
 
-// A registry without buckets holds nothing: the mode then offers no
-// display rather than a drive or state that nothing would step or free.
-TEST_F(DisplayObject, RegistriesWithoutBucketsOfferNoDisplay) {
+// A registry without buckets holds nothing: the mode then gives a display
+// without a drive rather than a drive or state that nothing would step or
+// free, for the simulator takes whatever it gets. That display says so in
+// one line and refuses every command (silently here: without a drive the
+// vessel was never connected to the sound library).
+TEST_F(DisplayObject, RegistriesWithoutBucketsGiveADisplayWithoutADrive) {
     for (KeyedTable **registry : {&driveRegistry, &stateRegistry}) {
         KeyedTable *kept = *registry;
         KeyedTable refused(40);
         *registry = &refused;
-        std::string error;
-        EXPECT_FALSE(host::OpenDisplay(scout, 0, 256, 256, &error));
-        EXPECT_EQ(host::DisplayObject(scout, 0), nullptr);
+        DriveMFD *display = Open(scout, 0);
+        ASSERT_NE(display, nullptr);
+        EXPECT_EQ(display->drive, nullptr);
+        EXPECT_EQ(display->state, nullptr);
+        const host::Page page = Draw(scout, 0);
+        ASSERT_EQ(page.calls.size(), 1u);
+        EXPECT_EQ(page.calls[0].text, "No drive");
+        TakeTranscript();
+        EXPECT_TRUE(Key(scout, 0, OAPI_KEY_C));
+        EXPECT_TRUE(Key(scout, 0, OAPI_KEY_T));
+        EXPECT_FALSE(Key(scout, 0, OAPI_KEY_Y));
+        EXPECT_EQ(TakeTranscript().find("input box"), std::string::npos);
+        EXPECT_EQ(scout->tanks[0].mass, 1000.0);
+        Close(scout, 0);
         *registry = kept;
     }
     EXPECT_TRUE(driveRegistry->empty);
     EXPECT_TRUE(stateRegistry->empty);
-    EXPECT_NE(Open(scout, 0), nullptr);
+    EXPECT_NE(Open(scout, 0)->drive, nullptr);
+}
+
+// Asked for a display of no vessel, the procedure still gives one.
+TEST_F(DisplayObject, TheProcedureGivesADisplayEvenWithoutAVessel) {
+    MFD *display =
+        reinterpret_cast<MFD *>(MsgProc(OAPI_MSG_MFD_OPENED, 0, MAKEWPARAM(256, 256), 0));
+    ASSERT_NE(display, nullptr);
+    EXPECT_EQ(static_cast<DriveMFD *>(display)->drive, nullptr);
+    delete display;
+    EXPECT_TRUE(driveRegistry->empty);
 }
 
 } // namespace

@@ -1,10 +1,16 @@
-// The table and the docked-stack walk under memory exhaustion: every
-// allocation they make can fail, and they must neither throw nor lose what
-// they hold; a walk without room still deletes what is docked to the vessel.
+// The table, the docked-stack walk and the display object under memory
+// exhaustion: every allocation they make can fail, and they must neither
+// throw nor lose what they hold; a walk without room still deletes what is
+// docked to the vessel, and a display without room for its drive is still a
+// display.
 // Blocks are handed out filled with garbage, so that neither may rely on
 // fresh memory being zero.
 #include "bucket_keys.h"
 #include "drive/drive_unit.h"
+#include "mfd/drive_mfd.h"
+#include "mfd/msg_proc.h"
+#include "module_entry.h"
+#include "module_world.h"
 #include "registry/keyed_table.h"
 #include "world/simulation.h"
 #include "world/world.h"
@@ -183,4 +189,41 @@ TEST(DockedStackWithoutMemory, OnlyWhatIsDockedToTheVesselItselfGoes) {
     EXPECT_TRUE(stack.world.IsLiveVessel(stack.ship));
     EXPECT_FALSE(stack.world.IsLiveVessel(stack.inner));
     EXPECT_TRUE(stack.world.IsLiveVessel(stack.outer));
+}
+
+// The simulator uses what the procedure answers unchecked: without room for
+// the drive's range table the answer is a display that has no drive and
+// refuses commands with the cancel sound; only without room for the display
+// object itself is the answer null.
+using DisplayWithoutMemory = ModuleWorldTest;
+
+TEST_F(DisplayWithoutMemory, OnlyADisplayObjectThatCannotBeHadIsNoAnswer) {
+    LoadSound();
+    host::AttachModule(ModuleEntry());
+    host::BeginRun();
+    host::World().AddBody("Earth", 5.97e24, 6.371e6, VECTOR3{}, VECTOR3{});
+    Vessel *ship = AddShip("Ship", host::Vec(1e7, 0, 0), VECTOR3{}, host::Vec(0, 0, 1), {1e4});
+    const LPARAM vessel = reinterpret_cast<LPARAM>(ship->iface);
+    {
+        AllocationLimit none(0);
+        EXPECT_EQ(MsgProc(OAPI_MSG_MFD_OPENED, 0, MAKEWPARAM(256, 256), vessel), 0);
+    }
+    DriveMFD *display = nullptr;
+    {
+        AllocationLimit displayOnly(1);
+        display = reinterpret_cast<DriveMFD *>(
+            MsgProc(OAPI_MSG_MFD_OPENED, 0, MAKEWPARAM(256, 256), vessel));
+    }
+    ASSERT_NE(display, nullptr);
+    EXPECT_EQ(display->drive, nullptr);
+    EXPECT_TRUE(driveRegistry->empty);
+    TakeTranscript();
+    EXPECT_TRUE(display->ConsumeKeyBuffered(OAPI_KEY_J));
+    EXPECT_FALSE(display->ConsumeKeyBuffered(OAPI_KEY_Y));
+    EXPECT_EQ(TakeTranscript(),
+              "[   0.000] sound PlayVesselWaveOBSound3 id=" + std::to_string(display->soundId) +
+                  " slot=55 loop=0 volume=255\n");
+    delete display;
+    host::EndRun();
+    host::UnloadModule();
 }

@@ -15,6 +15,7 @@ struct Flown {
     std::string output, errors;
     std::string printed; // the PRINT lines, without the time-stamped events
     int failures = 0;
+    bool fatal = false;
 };
 
 Flown FlyScenario(const std::string &text) {
@@ -24,7 +25,9 @@ Flown FlyScenario(const std::string &text) {
     host::SetQuiet(false);
     scenario::BuildWorld(s);
     Flown flown;
-    flown.failures = scenario::Fly(s, ".", errors);
+    const scenario::FlightOutcome outcome = scenario::Fly(s, ".", errors);
+    flown.failures = outcome.failures;
+    flown.fatal = outcome.fatal;
     host::SetOutput(nullptr);
     flown.output = out.str();
     flown.errors = errors.str();
@@ -105,6 +108,22 @@ TEST(FlightRunner, FailuresAreReportedAndTheFlightGoesOn) {
     EXPECT_EQ(f.errors, expected);
     EXPECT_EQ(f.failures, failures);
     EXPECT_NE(f.output.find("] still here\n"), std::string::npos);
+}
+
+// The simulator writes into the answer to OAPI_MSG_MFD_OPENED at once, so a
+// null answer would crash it: the flight ends there, with an error that says so.
+TEST(FlightRunner, ANullDisplayForTheOpenedMessageEndsTheFlight) {
+    MFDMODESPEC spec{const_cast<char *>("Null"), OAPI_KEY_N,
+                     [](UINT, UINT, WPARAM, LPARAM) -> OAPI_MSGTYPE { return 0; }};
+    const int mode = oapiRegisterMFDMode(spec);
+    Flown f = Fly("ECHO before\nOPEN Alpha 0\nECHO after");
+    oapiUnregisterMFDMode(mode);
+    EXPECT_EQ(f.errors, "t.scn:" + std::to_string(kFirstFlightLine + 1) +
+                            ": mode \"Null\" answered OAPI_MSG_MFD_OPENED with no display "
+                            "object, where the simulator would crash; the flight ends here\n");
+    EXPECT_TRUE(f.fatal);
+    EXPECT_NE(f.output.find("] before\n"), std::string::npos);
+    EXPECT_EQ(f.output.find("] after\n"), std::string::npos);
 }
 
 // A ship declared LANDED shows bit 0 of the flight status (with bit 1 when
