@@ -31,6 +31,11 @@ int SaturatingAtoi(const char *text) {
 }
 
 double ReadNumber(const char *text) {
+    if (!text)
+        return 0.0;
     // The module never changes the C locale, so the point is '.'.
-    return text ? std::strtod(text, nullptr) : 0.0;
+    char *end = nullptr;
+    const double value = std::strtod(text, &end);
+    // No number: 0, as C says, also where a runtime keeps a sign it read ("- 5").
+    return end == text ? 0.0 : value;
 }
