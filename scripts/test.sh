@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Builds everything and runs the whole test suite (unit tests and scenarios),
 # then builds the module with Microsoft's C++ ABI and the pilots' package and
-# checks them, runs each fuzz target for 30 s, and flies the Windows build
-# under Wine. With --sanitize: the native suite alone, built with
-# AddressSanitizer and UndefinedBehaviorSanitizer.
+# checks them, also that they come out the same when built again, runs each
+# fuzz target for 30 s, and flies the Windows build under Wine. With
+# --sanitize: the native suite alone, built with AddressSanitizer and
+# UndefinedBehaviorSanitizer.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 if [ "${1:-}" = "--sanitize" ]; then
@@ -17,6 +18,7 @@ ctest --test-dir "$BUILD_DIR" --output-on-failure -j"$(nproc)"
 if [ "${1:-}" != "--sanitize" ]; then
     bash scripts/package.sh
     bash scripts/check-package.sh
+    bash scripts/check-reproducible.sh
     # Every fuzz target briefly, from its seed corpus.
     bash scripts/fuzz.sh 30
     # Then the Windows build under Wine, held to the native one.
