@@ -2,10 +2,12 @@
 # Writes dist/TarselMFD-x64.zip and dist/TarselMFD-x86.zip: what a pilot
 # unzips into the simulator's folder (the module with Microsoft's C++ ABI,
 # the flash markers' vessel class, the six waves and the pilot's guide).
+# The same sources give the same zips, byte for byte: see below.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/build.sh > /dev/null
 bash scripts/build-msvc.sh > /dev/null
+epoch=$(bash scripts/source-epoch.sh)
 rm -rf dist
 mkdir -p dist
 stage=$(mktemp -d)
@@ -17,7 +19,11 @@ for arch in x64 x86; do
     cp package/Hyperspace.cfg "$root/Config/Vessels/"
     build/package/waves/tarsel-waves "$root/Sound/TarselMFD"
     cp docs/TarselMFD.md "$root/Doc/"
-    # Files only, no folder entries, no extra attributes.
-    (cd "$root" && zip -q -r -D -X "$OLDPWD/dist/TarselMFD-$arch.zip" Modules Config Sound Doc)
+    # A zip keeps each file's time and mode: the sources' date (in UTC, as
+    # zip writes local times) and one mode for all. Files only, no folder
+    # entries, no extra attributes, in sorted order.
+    find "$root" -type f -exec chmod 644 {} + -exec touch -d "@$epoch" {} +
+    (cd "$root" && find Modules Config Sound Doc -type f | LC_ALL=C sort |
+        TZ=UTC zip -q -D -X "$OLDPWD/dist/TarselMFD-$arch.zip" -@)
     echo "dist/TarselMFD-$arch.zip"
 done

@@ -6,8 +6,10 @@ set -euo pipefail
 packages=(cmake make g++ pkg-config libgtest-dev libbenchmark-dev libcairo2-dev libfontconfig-dev fonts-dejavu-core
           clang lld llvm libwine-dev mingw-w64-i686-dev zip unzip libclang-rt-14-dev valgrind)
 # MinGW-w64, GoogleTest's sources, the PNG writer header and Wine, without
-# the desktop libraries Wine recommends: it runs headless here.
-windows_packages=(g++-mingw-w64-x86-64 googletest libstb-dev wine wine64)
+# the desktop libraries Wine recommends: it runs headless here. The 32-bit
+# MinGW-w64 compiles the module against the SDK headers shaped as the 2016
+# release's (scripts/check-sdk-2016.sh).
+windows_packages=(g++-mingw-w64-x86-64 g++-mingw-w64-i686-posix googletest libstb-dev wine wine64)
 
 # install_missing [apt-get options] -- packages...
 install_missing() {

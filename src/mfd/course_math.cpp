@@ -8,7 +8,8 @@
 namespace course {
 
 double ChordAngle(const VECTOR3 &a, const VECTOR3 &b) {
-    double sine = std::min(1.0, std::max(-1.0, 0.5 * VectorLength(VectorMinus(a, b))));
+    // Parenthesised: the simulator's older SDK headers need Windows' min and max macros.
+    double sine = (std::min)(1.0, (std::max)(-1.0, 0.5 * VectorLength(VectorMinus(a, b))));
     return std::asin(sine) * 360.0 / kPi;
 }
 

@@ -2,6 +2,17 @@
 #ifndef ORBITERAPI_H
 #define ORBITERAPI_H
 
+#ifdef TARSEL_SDK_2016
+// The 2016 release's headers use Windows' min and max macros, which
+// Microsoft's <windows.h> defines for C++ too unless the build defines
+// NOMINMAX. MinGW-w64's defines them for C only, and its C++ library defines
+// NOMINMAX of its own accord (then __GLIBCXX__ is there as well): so they are
+// defined below, as Microsoft's, unless the build asked for NOMINMAX.
+#if !defined(NOMINMAX) || (defined(__MINGW32__) && defined(__GLIBCXX__))
+#define TARSEL_SDK_2016_MINMAX
+#endif
+#endif
+
 #ifdef _WIN32
 #include <windows.h>
 #define DLLEXPORT __declspec(dllexport)
@@ -15,6 +26,15 @@
 #include <stddef.h>
 #include <stdint.h>
 
+#ifdef TARSEL_SDK_2016_MINMAX
+#ifndef max
+#define max(a, b) (((a) > (b)) ? (a) : (b))
+#endif
+#ifndef min
+#define min(a, b) (((a) < (b)) ? (a) : (b))
+#endif
+#endif
+
 #define DLLCLBK extern "C" DLLEXPORT
 
 // The host builds with OAPI_IMPLEMENTATION and exports the API; modules import it.
@@ -24,12 +44,15 @@
 #define OAPIFUNC DLLIMPORT
 #endif
 
+// The 2016 release has no OAPI_MSGTYPE: its message procedure returns int.
+#ifndef TARSEL_SDK_2016
 #if defined(_WIN64)
 #define OAPI_MSGTYPE LRESULT
 #elif defined(_WIN32)
 #define OAPI_MSGTYPE int
 #else
 #define OAPI_MSGTYPE intptr_t
+#endif
 #endif
 
 typedef union {
@@ -187,14 +210,22 @@ typedef void *FILEHANDLE;
 typedef struct {
     char *name;
     DWORD key;
+#ifdef TARSEL_SDK_2016
+    int (*msgproc)(UINT, UINT, WPARAM, LPARAM);
+#else
     OAPI_MSGTYPE (*msgproc)(UINT, UINT, WPARAM, LPARAM);
+#endif
 } MFDMODESPEC;
 
 typedef struct {
     char *name;
     DWORD key;
     void *context;
+#ifdef TARSEL_SDK_2016
+    int (*msgproc)(UINT, UINT, WPARAM, LPARAM);
+#else
     OAPI_MSGTYPE (*msgproc)(UINT, UINT, WPARAM, LPARAM);
+#endif
 } MFDMODESPECEX;
 
 // What OAPI_MSG_MFD_OPENEDEX points to: the display's size and the mode's

@@ -44,4 +44,12 @@ private:
     short version;
 };
 
+#ifdef TARSEL_SDK_2016
+// The 2016 header's inline code calls Windows' max and min macros; so does
+// this, and so a build that removes them (NOMINMAX) fails here as there.
+inline double TarselSdk2016Clamp(double value, double lowest, double highest) {
+    return max(lowest, min(value, highest));
+}
+#endif
+
 #endif
