@@ -4,5 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/build.sh
-rm -rf out/demo-root && mkdir -p out/demo-root out/demo
+rm -rf out/demo-root && mkdir -p out/demo-root/Sound/TarselMFD out/demo
+# The simulator's folder with the pilots' package installed: its six waves.
+build/package/waves/tarsel-waves out/demo-root/Sound/TarselMFD
 build/tarsel-sim --root out/demo-root --out out/demo scenarios/demo.scn

@@ -24,12 +24,20 @@ work=build-windows/compare-$1
 rm -rf "$work"
 
 # fly LABEL SCENARIO PROGRAM...: runs it with its root and out folders in the
-# scenario's work folder; they are then kept as LABEL-root and LABEL-out.
+# scenario's work folder; they are then kept as LABEL-root and LABEL-out. The
+# root holds the package's waves and the settings file beside the scenario,
+# as the native suite's roots do (tests/run_scenario.cmake).
 fly() {
     local label=$1 scenario=$2 dir=$work/${2%.scn}
     shift 2
     mkdir -p "$dir"
     rm -rf "$dir/root" "$dir/out"
+    mkdir -p "$dir/root/Sound/TarselMFD"
+    build/package/waves/tarsel-waves "$dir/root/Sound/TarselMFD"
+    if [ -f "${scenario%.scn}.ini" ]; then
+        mkdir -p "$dir/root/Modules/Plugin"
+        cp "${scenario%.scn}.ini" "$dir/root/Modules/Plugin/TarselMFD.ini"
+    fi
     local status=0
     "$@" --root "$dir/root" --out "$dir/out" "$scenario" > "$dir/$label.out" 2> "$dir/$label.err" ||
         status=$?

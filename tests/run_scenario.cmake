@@ -1,12 +1,17 @@
 # Flies one scenario in a fresh root folder and checks the exit status.
-# A settings file beside the scenario (same name, .ini) is the module's
-# settings file in that root; TARSEL_SIM_WRAPPER in the environment (such as
-# a valgrind command line) runs the host under it.
+# The root holds the drive's six waves, as the pilots' package installs them
+# (WAVES is their generator). A settings file beside the scenario (same name,
+# .ini) is the module's settings file in that root; TARSEL_SIM_WRAPPER in the
+# environment (such as a valgrind command line) runs the host under it.
 get_filename_component(base ${SCENARIO} NAME_WE)
 get_filename_component(folder ${SCENARIO} DIRECTORY)
 set(root ${WORK}/${base})
 file(REMOVE_RECURSE ${root})
-file(MAKE_DIRECTORY ${root})
+file(MAKE_DIRECTORY ${root}/Sound/TarselMFD)
+execute_process(COMMAND ${WAVES} ${root}/Sound/TarselMFD RESULT_VARIABLE waves_failed)
+if(waves_failed)
+    message(FATAL_ERROR "${WAVES} could not write the waves into ${root}")
+endif()
 if(EXISTS ${folder}/${base}.ini)
     file(MAKE_DIRECTORY ${root}/Modules/Plugin)
     file(COPY_FILE ${folder}/${base}.ini ${root}/Modules/Plugin/TarselMFD.ini)

@@ -6,6 +6,7 @@
 #include "mfd/display_states.h"
 #include "module/module_state.h"
 #include "module/step_dispatch.h"
+#include "sound/sound_bridge.h"
 
 DLLCLBK void opcOpenRenderViewport(HWND, DWORD, DWORD, BOOL) {
     savedAperture.aperture = oapiCameraAperture();
@@ -28,4 +29,5 @@ DLLCLBK void opcCloseRenderViewport() {
     }
     stepBucket = 0;
     stepChain = 0;
+    ForgetSoundConnections();
 }

@@ -1,7 +1,10 @@
 // Binding to the sound library at run time: found among the libraries already
 // loaded, never loaded by the module, so that the module runs silently
-// without it.
+// without it. OrbiterSound comes first, as it always has; only without it is
+// XRSound asked (sound/xr_sound.cpp).
 #include "sound/sound_bridge.h"
+
+#include "sound/xr_sound.h"
 
 #include <cstddef>
 
@@ -44,6 +47,8 @@ int ConnectToOrbiterSoundDLL3(OBJHANDLE vessel) {
     }
     soundLibrary = GetModuleHandleA("OrbiterSound.dll");
     if (!soundLibrary) {
+        if (HMODULE xrSound = GetModuleHandleA("XRSound.dll"))
+            return ConnectToXRSound(xrSound, vessel);
         WriteSoundLog("ERR01= Vessel->ConnectToOrbiterSoundDLL3: Unable to connect to "
                       "OrbiterSound 3.0 - not installed or activated",
                       "");
@@ -66,19 +71,29 @@ int ConnectToOrbiterSoundDLL3(OBJHANDLE vessel) {
     return ExportAs<SoundIdExport>(SoundIdExportIndex)(vessel);
 }
 
+void ForgetSoundConnections() {
+    ForgetXRSoundEngines();
+}
+
 int LoadWave(int soundId, int slot, char *path, int options) {
+    if (IsXRSoundId(soundId))
+        return LoadXRSoundWave(soundId, slot, path);
     if (!CallAllowed(LoadExport, soundId, slot))
         return 0;
     return ExportAs<LoadWaveExport>(LoadExport)(soundId, slot, path, options);
 }
 
 int PlayWave(int soundId, int slot, int loop, int volume, int extra) {
+    if (IsXRSoundId(soundId))
+        return PlayXRSoundWave(soundId, slot, loop, volume);
     if (!CallAllowed(PlayExport, soundId, slot))
         return 0;
     return ExportAs<PlayWaveExport>(PlayExport)(soundId, slot, loop, volume, extra);
 }
 
 int StopWave(int soundId, int slot) {
+    if (IsXRSoundId(soundId))
+        return StopXRSoundWave(soundId, slot);
     if (!CallAllowed(StopExport, soundId, slot))
         return 0;
     return ExportAs<StopWaveExport>(StopExport)(soundId, slot);

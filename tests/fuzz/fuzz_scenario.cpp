@@ -62,8 +62,9 @@ bool NamesFileAndLine(const std::string &error) {
 
 void Fly(const scenario::Scenario &s) {
     std::string error;
-    if (const char *variant = scenario::SoundVariant(s.environment.sound))
-        fuzz::Require(host::LoadSoundLibrary(variant, &error), "the sound library loads");
+    fuzz::Require(
+        host::LoadSoundLibraries(scenario::SoundLibrariesFor(s.environment.sound, ""), &error),
+        "the sound libraries load");
     host::AttachModule(ModuleEntry());
     scenario::BuildWorld(s);
     host::BeginRun();
@@ -71,7 +72,7 @@ void Fly(const scenario::Scenario &s) {
     scenario::Fly(s, ".", failures);
     host::EndRun();
     host::UnloadModule();
-    host::UnloadSoundLibrary();
+    host::UnloadSoundLibraries();
 }
 
 } // namespace

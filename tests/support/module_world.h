@@ -28,15 +28,20 @@ protected:
     }
 
     void TearDown() override {
-        host::UnloadSoundLibrary();
+        host::UnloadSoundLibraries();
         host::World().Reset();
         host::SetOutput(nullptr);
         SimulatorFolder::TearDown();
     }
 
+    // The stand-in OrbiterSound in that variant ("full", "no_replace", "no_id").
     static void LoadSound(const std::string &variant = "full") {
+        LoadSoundLibraries({variant, "", ""});
+    }
+
+    static void LoadSoundLibraries(const host::SoundLibraries &wanted) {
         std::string error;
-        ASSERT_TRUE(host::LoadSoundLibrary(variant, &error)) << error;
+        ASSERT_TRUE(host::LoadSoundLibraries(wanted, &error)) << error;
     }
 
     // A ship of 10 t and 10 m at `pos` moving with `vel`, facing `forward`,

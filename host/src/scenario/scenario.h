@@ -11,7 +11,8 @@
 
 namespace scenario {
 
-enum class SoundLibrary { Full, None, NoReplace, NoId };
+// The SOUND option: which stand-in sound libraries the flight loads.
+enum class SoundLibrary { Full, None, NoReplace, NoId, XRSound, Both, XRSoundOld, XRSoundNull };
 
 struct Environment {
     double step = 0.1;  // s

@@ -14,22 +14,43 @@
 
 namespace scenario {
 
-const char *SoundVariant(SoundLibrary sound) {
+namespace fs = std::filesystem;
+
+host::SoundLibraries SoundLibrariesFor(SoundLibrary sound, const std::string &modulePath) {
+    host::SoundLibraries wanted;
     switch (sound) {
     case SoundLibrary::Full:
-        return "full";
+        wanted.orbiterSound = "full";
+        break;
     case SoundLibrary::NoReplace:
-        return "no_replace";
+        wanted.orbiterSound = "no_replace";
+        break;
     case SoundLibrary::NoId:
-        return "no_id";
-    default:
-        return nullptr;
+        wanted.orbiterSound = "no_id";
+        break;
+    case SoundLibrary::XRSound:
+        wanted.xrSound = "full";
+        break;
+    case SoundLibrary::Both:
+        wanted.orbiterSound = wanted.xrSound = "full";
+        break;
+    case SoundLibrary::XRSoundOld:
+        wanted.xrSound = "old";
+        break;
+    case SoundLibrary::XRSoundNull:
+        wanted.xrSound = "null";
+        break;
+    case SoundLibrary::None:
+        break;
     }
+    std::error_code ec;
+    const fs::path beside = host::SystemPath(modulePath).parent_path() / "soundlib";
+    if (!modulePath.empty() && fs::is_directory(beside, ec))
+        wanted.xrSoundFolder = beside.generic_string();
+    return wanted;
 }
 
 namespace {
-
-namespace fs = std::filesystem;
 
 // Paths given on the command line mean what they meant where the host was
 // started, also after it has moved into the root folder.
@@ -59,7 +80,7 @@ int Run(const Scenario &s, const Options &options) {
     const FlightOutcome flown = Fly(s, options.out, std::cerr);
     host::EndRun();
     host::UnloadModule();
-    host::UnloadSoundLibrary();
+    host::UnloadSoundLibraries();
     if (flown.fatal)
         return kExitInvalid;
     return flown.failures ? kExitFailed : kExitOk;
@@ -80,13 +101,12 @@ int Prepare(const Options &given) {
     }
     host::SetQuiet(options.quiet);
     // As in the simulator: the libraries first, then the scenario's world.
-    const char *variant = SoundVariant(s.environment.sound);
-    if (variant && !host::LoadSoundLibrary(variant, &error)) {
+    if (!host::LoadSoundLibraries(SoundLibrariesFor(s.environment.sound, options.module), &error)) {
         std::cerr << "tarsel-sim: " << error << "\n";
         return kExitInvalid;
     }
     if (!host::LoadModule(options.module, &error)) {
-        host::UnloadSoundLibrary();
+        host::UnloadSoundLibraries();
         std::cerr << "tarsel-sim: " << error << "\n";
         return kExitInvalid;
     }

@@ -3,6 +3,7 @@
 #define HOST_SCENARIO_SCENARIO_MAIN_H
 
 #include "scenario/scenario.h"
+#include "world/simulation.h"
 
 namespace scenario {
 
@@ -12,8 +13,10 @@ constexpr int kExitFailed = 1; // flown, but a check or a command failed
 // simulator would not survive (the flight ends there)
 constexpr int kExitInvalid = 2;
 
-// The stand-in sound library's build for the scenario's SOUND line; null for none.
-const char *SoundVariant(SoundLibrary sound);
+// The stand-in sound libraries for the scenario's SOUND line. A module built
+// with another toolchain than the host's brings its own XRSound stand-in, in
+// the folder "soundlib" beside it; the host's own serve otherwise.
+host::SoundLibraries SoundLibrariesFor(SoundLibrary sound, const std::string &modulePath);
 
 // defaultModule: the module's library when --module is not given.
 int RunScenarioMain(int argc, const char *const *argv, const char *defaultModule);

@@ -154,7 +154,11 @@ private:
                            {{"ON", static_cast<int>(SoundLibrary::Full)},
                             {"OFF", static_cast<int>(SoundLibrary::None)},
                             {"NO_REPLACE", static_cast<int>(SoundLibrary::NoReplace)},
-                            {"NO_ID", static_cast<int>(SoundLibrary::NoId)}}));
+                            {"NO_ID", static_cast<int>(SoundLibrary::NoId)},
+                            {"XRSOUND", static_cast<int>(SoundLibrary::XRSound)},
+                            {"BOTH", static_cast<int>(SoundLibrary::Both)},
+                            {"XRSOUND_OLD", static_cast<int>(SoundLibrary::XRSoundOld)},
+                            {"XRSOUND_NULL", static_cast<int>(SoundLibrary::XRSoundNull)}}));
             } else {
                 r.Fail("unknown environment keyword '" + key + "'");
             }

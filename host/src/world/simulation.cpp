@@ -7,6 +7,8 @@
 #include "world/transcript.h"
 #include "world/world.h"
 
+#include <utility>
+
 #ifndef TARSEL_SOUNDLIB_DIR
 #define TARSEL_SOUNDLIB_DIR "soundlib"
 #endif
@@ -16,7 +18,8 @@ namespace host {
 namespace {
 
 void *moduleLibrary = nullptr;
-void *soundLibrary = nullptr;
+void *orbiterSoundLibrary = nullptr;
+void *xrSoundLibrary = nullptr;
 ModuleEntryPoints module;
 
 const double kMjdAtTimeZero = 51544.5; // 2000-01-01 12:00
@@ -59,25 +62,49 @@ void DrawBeacons() {
 
 } // namespace
 
-bool LoadSoundLibrary(const std::string &variant, std::string *error) {
-    if (variant != "full" && variant != "no_replace" && variant != "no_id") {
-        SetError(error, "unknown sound library variant '" + variant + "'");
+bool LoadSoundLibraries(const SoundLibraries &wanted, std::string *error) {
+    UnloadSoundLibraries();
+    const bool orbiterSoundKnown = wanted.orbiterSound.empty() || wanted.orbiterSound == "full" ||
+                                   wanted.orbiterSound == "no_replace" ||
+                                   wanted.orbiterSound == "no_id";
+    const bool xrSoundKnown = wanted.xrSound.empty() || wanted.xrSound == "full" ||
+                              wanted.xrSound == "old" || wanted.xrSound == "null";
+    if (!orbiterSoundKnown || !xrSoundKnown) {
+        SetError(error, "unknown sound library variant '" +
+                            (orbiterSoundKnown ? wanted.xrSound : wanted.orbiterSound) + "'");
         return false;
     }
-    UnloadSoundLibrary();
-    std::string path =
-        std::string(TARSEL_SOUNDLIB_DIR) + "/" + variant + "/OrbiterSound" + kLibrarySuffix;
-    std::string reason;
-    soundLibrary = OpenLibrary(path, &reason);
-    if (!soundLibrary)
-        SetError(error, "cannot load the sound library: " + reason);
-    return soundLibrary != nullptr;
+    const std::string xrFolder =
+        wanted.xrSoundFolder.empty() ? TARSEL_SOUNDLIB_DIR : wanted.xrSoundFolder;
+    const std::pair<void **, std::string> libraries[] = {
+        {&orbiterSoundLibrary, wanted.orbiterSound.empty()
+                                   ? ""
+                                   : std::string(TARSEL_SOUNDLIB_DIR) + "/" + wanted.orbiterSound +
+                                         "/OrbiterSound" + kLibrarySuffix},
+        {&xrSoundLibrary, wanted.xrSound.empty() ? ""
+                                                 : xrFolder + "/xrsound-" + wanted.xrSound +
+                                                       "/XRSound" + kLibrarySuffix},
+    };
+    for (const auto &[handle, path] : libraries) {
+        if (path.empty())
+            continue;
+        std::string reason;
+        *handle = OpenLibrary(path, &reason);
+        if (!*handle) {
+            SetError(error, "cannot load the sound library: " + reason);
+            UnloadSoundLibraries();
+            return false;
+        }
+    }
+    return true;
 }
 
-void UnloadSoundLibrary() {
-    if (soundLibrary)
-        CloseLibrary(soundLibrary);
-    soundLibrary = nullptr;
+void UnloadSoundLibraries() {
+    for (void **handle : {&orbiterSoundLibrary, &xrSoundLibrary}) {
+        if (*handle)
+            CloseLibrary(*handle);
+        *handle = nullptr;
+    }
 }
 
 bool LoadModule(const std::string &path, std::string *error) {

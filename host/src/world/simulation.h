@@ -25,9 +25,17 @@ struct ModuleEntryPoints {
     void (*deleteVessel)(OBJHANDLE) = nullptr; // optional: opcDeleteVessel
 };
 
-// variant: "full", "no_replace" or "no_id" (the stand-in builds of OrbiterSound).
-bool LoadSoundLibrary(const std::string &variant, std::string *error);
-void UnloadSoundLibrary();
+// The stand-in sound libraries a flight loads, by their build variants; an
+// empty variant loads none of that library.
+struct SoundLibraries {
+    std::string orbiterSound; // "full", "no_replace" or "no_id"
+    std::string xrSound;      // "full", "old" or "null"
+    // Where the XRSound stand-ins are, when not the host's own: a module built
+    // with another toolchain brings one built as it is.
+    std::string xrSoundFolder;
+};
+bool LoadSoundLibraries(const SoundLibraries &wanted, std::string *error);
+void UnloadSoundLibraries();
 
 // Loads the module's shared library; false (with the reason) when it cannot be
 // loaded or lacks opcPreStep, opcOpenRenderViewport or opcCloseRenderViewport.

@@ -1,6 +1,7 @@
 // Binding to the sound library: a missing library or a missing export leaves
 // the vessel silent with a log entry saying why.
 #include "module_world.h"
+#include "sound/xr_sound.h"
 
 #include <fstream>
 #include <iterator>
@@ -53,7 +54,7 @@ TEST_F(ConnectTest, ANullHandleOrAnOldLibraryLogsWhy) {
         LoadSound(c.variant);
         EXPECT_EQ(ConnectToOrbiterSoundDLL3(c.nullHandle ? nullptr : NewVessel("Ship")), -1);
         EXPECT_EQ(ReadLog(), std::string(kHeader) + kSeparator + c.entry + "\n\n") << c.variant;
-        host::UnloadSoundLibrary();
+        host::UnloadSoundLibraries();
     }
 }
 
@@ -91,6 +92,87 @@ TEST_F(ConnectTest, TheLogTakesAtMostOneHundredAndOneEntries) {
             std::exit(written == 101 ? 0 : 1);
         },
         ::testing::ExitedWithCode(0), "");
+}
+
+} // namespace
+
+namespace {
+
+// Without OrbiterSound, XRSound serves: each vessel its own engine, asked for
+// its version once, its waves loaded with their slots as ids. The connection
+// ends with the run.
+TEST_F(ConnectTest, WithXRSoundAloneEachVesselGetsItsEngine) {
+    LoadSoundLibraries({"", "full", ""});
+    const OBJHANDLE first = NewVessel("First"), second = NewVessel("Second");
+    TakeTranscript();
+    const int id = ConnectToOrbiterSoundDLL3(first);
+    EXPECT_EQ(id, kFirstXRSoundId);
+    EXPECT_EQ(ConnectToOrbiterSoundDLL3(second), kFirstXRSoundId + 1);
+    EXPECT_EQ(ConnectToOrbiterSoundDLL3(first), id) << "the same engine, the same id";
+    EXPECT_EQ(TakeTranscript(), "[   0.000] sound XRSound GetXRSoundEngineInstance -> engine=0\n"
+                                "[   0.000] sound XRSound GetVersion engine=0 -> 3.00\n"
+                                "[   0.000] sound XRSound GetXRSoundEngineInstance -> engine=1\n"
+                                "[   0.000] sound XRSound GetVersion engine=1 -> 3.00\n"
+                                "[   0.000] sound XRSound GetXRSoundEngineInstance -> engine=0\n"
+                                "[   0.000] sound XRSound GetVersion engine=0 -> 3.00\n");
+    EXPECT_FALSE(std::filesystem::exists("OrbiterSound_Log.txt"));
+    ForgetSoundConnections();
+    EXPECT_EQ(PlayWave(id, 51, 0, 255, 0), 0);
+    EXPECT_EQ(ConnectToOrbiterSoundDLL3(NewVessel("Third")), kFirstXRSoundId);
+}
+
+// A wave XRSound cannot load (its file is missing) stays silent, and the log
+// says so once; the vessel's other waves play, loop and stop.
+TEST_F(ConnectTest, AWaveXRSoundCannotLoadIsSilentAndLogged) {
+    LoadSoundLibraries({"", "full", ""});
+    WriteFile("Sound/TarselMFD/engage.wav", "RIFF");
+    const int id = ConnectToOrbiterSoundDLL3(NewVessel("Ship"));
+    char engage[] = "Sound\\TarselMFD\\engage.wav", cancel[] = "Sound\\TarselMFD\\cancel.wav";
+    EXPECT_EQ(LoadWave(id, 51, engage, 0), 1);
+    EXPECT_EQ(LoadWave(id, 55, cancel, 0), 0);
+    TakeTranscript();
+    EXPECT_EQ(PlayWave(id, 51, 1, 255, 0), 1);
+    EXPECT_EQ(PlayWave(id, 55, 0, 255, 0), 0);
+    EXPECT_EQ(StopWave(id, 55), 0);
+    EXPECT_EQ(StopWave(id, 51), 1);
+    EXPECT_EQ(PlayWave(id, 61, 0, 255, 0), 0);
+    EXPECT_EQ(TakeTranscript(),
+              "[   0.000] sound XRSound PlayWav engine=0 id=51 loop=1 volume=1.000\n"
+              "[   0.000] sound XRSound StopWav engine=0 id=51\n");
+    EXPECT_EQ(ReadLog(), std::string(kHeader) + kSeparator +
+                             "ERR08= Vessel->LoadWav: XRSound could not load "
+                             "Sound\\TarselMFD\\cancel.wav\n\n");
+}
+
+// An XRSound too old for the module, or one that gives no engine: the vessel
+// is silent, the log says why, and nothing more is asked of the library.
+TEST_F(ConnectTest, AnOldXRSoundOrNoEngineLeavesTheVesselSilent) {
+    const std::pair<const char *, const char *> cases[] = {
+        {"old", "ERR06= Vessel->ConnectToXRSound: XRSound 1.50 is older than 2.0, the version "
+                "needed"},
+        {"null", "ERR05= Vessel->ConnectToXRSound: XRSound gave no sound engine for the vessel"},
+    };
+    char load[] = "Sound\\TarselMFD\\load.wav";
+    for (const auto &[variant, entry] : cases) {
+        std::filesystem::remove("OrbiterSound_Log.txt");
+        LoadSoundLibraries({"", variant, ""});
+        const int id = ConnectToOrbiterSoundDLL3(NewVessel("Ship"));
+        EXPECT_EQ(id, -1) << variant;
+        TakeTranscript();
+        EXPECT_EQ(LoadWave(id, 50, load, 0), 0);
+        EXPECT_EQ(PlayWave(id, 50, 1, 255, 0), 0);
+        EXPECT_EQ(Transcript(), "") << variant;
+        EXPECT_EQ(ReadLog(), std::string(kHeader) + kSeparator + entry + "\n\n") << variant;
+        host::UnloadSoundLibraries();
+    }
+}
+
+// With both libraries loaded OrbiterSound serves, as it always has, and
+// XRSound is not asked.
+TEST_F(ConnectTest, WithBothLibrariesOrbiterSoundServes) {
+    LoadSoundLibraries({"full", "full", ""});
+    EXPECT_EQ(ConnectToOrbiterSoundDLL3(NewVessel("Ship")), 0);
+    EXPECT_EQ(Transcript().find("XRSound"), std::string::npos);
 }
 
 } // namespace
