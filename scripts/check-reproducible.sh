@@ -25,7 +25,7 @@ export SOURCE_DATE_EPOCH
 copy="$work/elsewhere/TarselMFD-sources"
 mkdir -p "$copy/host"
 cp -r src msvc-abi cmake "$copy/"
-cp -r host/sdk "$copy/host/"
+cp -r host/sdk host/soundlib "$copy/host/"
 for arch in x64 x86; do
     cmake -S "$copy/msvc-abi" -B "$work/build-$arch" \
         -DCMAKE_TOOLCHAIN_FILE="$copy/msvc-abi/toolchain-$arch.cmake" > /dev/null

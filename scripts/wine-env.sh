@@ -42,7 +42,10 @@ wine_ready() {
     local persist=${1:-10}
     [ "$persist" = forever ] && persist=
     wineserver -p"$persist" > /dev/null 2>&1 || true
-    if ! wine cmd /c exit < /dev/null > /dev/null 2>&1; then
+    # Likewise the desktop window's process, which the first program that
+    # draws starts: it would hold the output pipe of a program run by a test.
+    if ! wine cmd /c exit < /dev/null > /dev/null 2>&1 ||
+        ! wine rundll32.exe user32.dll,GetDesktopWindow < /dev/null > /dev/null 2>&1; then
         {
             echo "=================================================================="
             echo "Wine is installed but cannot run a Windows program here."
