@@ -6,8 +6,8 @@
 // without "ReplaceStockOBSound3", SOUNDLIB_NO_ID without "GetVesselSoundID3".
 #include "OrbiterAPI.h"
 #include "platform/native_path.h"
+#include "standin_report.h"
 
-#include <cstdarg>
 #include <cstdio>
 #include <string>
 
@@ -28,22 +28,6 @@ struct Wave {
 const void *idOwners[kIdCount] = {}; // the vessel handle each sound id was given to
 #endif
 Wave waves[kIdCount][kSlotCount + 1];
-
-void Report(const char *fmt, ...) __attribute__((format(printf, 1, 2)));
-void Report(const char *fmt, ...) {
-    char line[512];
-    va_list args;
-    va_start(args, fmt);
-    // The analyzer misses the va_start just above.
-    std::vsnprintf(line, sizeof line, fmt, args); // NOLINT(clang-analyzer-valist.Uninitialized)
-    va_end(args);
-    // Whichever program loaded the library: tarsel-sim or a test program.
-    static const auto report =
-        reinterpret_cast<void (*)(const char *)>(reinterpret_cast<void (*)()>(
-            GetProcAddress(GetModuleHandleA(nullptr), "HostTranscriptEvent")));
-    if (report)
-        report(line);
-}
 
 bool ValidId(int id) {
     return id >= 0 && id < kIdCount;

@@ -10,8 +10,8 @@
 // same clang and lld as they are (msvc-abi/), so that the engine's table of
 // functions has that ABI's layout. It needs no C++ library beyond <new>.
 #include "OrbiterAPI.h"
+#include "standin_report.h"
 
-#include <cstdarg>
 #include <cstdio>
 #include <cstring>
 #include <new>
@@ -33,25 +33,6 @@ constexpr int kEngineCount = 1024;
 constexpr int kSoundCount = 128; // sounds per engine, by the order they are first loaded
 constexpr int kNameSize = 64;
 constexpr int kPathSize = 260;
-
-void Report(const char *fmt, ...)
-#ifdef __GNUC__
-    __attribute__((format(printf, 1, 2)))
-#endif
-    ;
-void Report(const char *fmt, ...) {
-    char line[512];
-    va_list args;
-    va_start(args, fmt);
-    std::vsnprintf(line, sizeof line, fmt, args); // NOLINT(clang-analyzer-valist.Uninitialized)
-    va_end(args);
-    // Whichever program loaded the library: the host or a test program.
-    typedef void (*ReportFunction)(const char *);
-    const auto report = reinterpret_cast<ReportFunction>(reinterpret_cast<void (*)()>(
-        GetProcAddress(GetModuleHandleA(nullptr), "HostTranscriptEvent")));
-    if (report)
-        report(line);
-}
 
 // Sound paths are relative to the simulator's folder, with backslashes.
 bool FileExists(const char *path) {
@@ -184,30 +165,14 @@ public:
         return "XRSound stand-in";
     }
     virtual bool SetPan(int soundID, float pan) {
-        Sound *sound = Find(soundID, false);
-        Report("sound XRSound SetPan engine=%d id=%d pan=%.3f", number_, soundID,
-               static_cast<double>(pan));
-        if (sound)
-            sound->pan = pan;
-        return sound != nullptr;
+        return Set("SetPan", "pan", soundID, pan, &Sound::pan);
     }
-    virtual float GetPan(int soundID) {
-        Sound *sound = Find(soundID, false);
-        Report("sound XRSound GetPan engine=%d id=%d", number_, soundID);
-        return sound ? sound->pan : -2.0f;
-    }
+    virtual float GetPan(int soundID) { return Get("GetPan", soundID, &Sound::pan, -2.0f); }
     virtual bool SetPlaybackSpeed(int soundID, float speed) {
-        Sound *sound = Find(soundID, false);
-        Report("sound XRSound SetPlaybackSpeed engine=%d id=%d speed=%.3f", number_, soundID,
-               static_cast<double>(speed));
-        if (sound)
-            sound->speed = speed;
-        return sound != nullptr;
+        return Set("SetPlaybackSpeed", "speed", soundID, speed, &Sound::speed);
     }
     virtual float GetPlaybackSpeed(int soundID) {
-        Sound *sound = Find(soundID, false);
-        Report("sound XRSound GetPlaybackSpeed engine=%d id=%d", number_, soundID);
-        return sound ? sound->speed : 0.0f;
+        return Get("GetPlaybackSpeed", soundID, &Sound::speed, 0.0f);
     }
     virtual bool SetPlayPosition(int soundID, unsigned positionMillis) {
         Report("sound XRSound SetPlayPosition engine=%d id=%d position=%u", number_, soundID,
@@ -220,6 +185,22 @@ public:
     }
 
 private:
+    // A property of a loaded sound, set or read; `none` for a sound not loaded.
+    bool Set(const char *function, const char *name, int soundID, float value,
+             float Sound::*property) {
+        Sound *sound = Find(soundID, false);
+        Report("sound XRSound %s engine=%d id=%d %s=%.3f", function, number_, soundID, name,
+               static_cast<double>(value));
+        if (sound)
+            sound->*property = value;
+        return sound != nullptr;
+    }
+    float Get(const char *function, int soundID, float Sound::*property, float none) {
+        Sound *sound = Find(soundID, false);
+        Report("sound XRSound %s engine=%d id=%d", function, number_, soundID);
+        return sound ? sound->*property : none;
+    }
+
     // Ids 10000 to 11999 are XRSound's own default sounds.
     bool Reserved(const char *function, int soundID) const {
         Report("sound XRSound %s engine=%d id=%d", function, number_, soundID);
