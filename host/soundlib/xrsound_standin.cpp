@@ -16,6 +16,42 @@
 #include <cstring>
 #include <new>
 
+// XRSound's engine as its users see it: its functions in the order of its
+// table, slot 0 first, declared here apart from the module's own view of it.
+// The stand-in's engine derives from it, as XRSound's engines do.
+class XRSoundEngine {
+public:
+    enum class PlaybackType : int {};
+    enum class DefaultSoundID : int {};
+    enum class EngineType : int { Unknown = -1, Vessel = 0, Module = 1 };
+
+    virtual float GetVersion() const = 0;
+    virtual bool LoadWav(int soundID, const char *path, PlaybackType type) = 0;
+    virtual bool PlayWav(int soundID, bool loop = false, float volume = 1.0f) = 0;
+    virtual bool StopWav(int soundID) = 0;
+    virtual bool IsWavPlaying(int soundID) = 0;
+    virtual bool SetPaused(int soundID, bool pause) = 0;
+    virtual bool IsPaused(int soundID) = 0;
+    virtual bool SetDefaultSoundEnabled(DefaultSoundID id, bool enabled) = 0;
+    virtual bool GetDefaultSoundEnabled(DefaultSoundID id) = 0;
+    virtual bool SetDefaultSoundGroupFolder(DefaultSoundID id, const char *subfolder) = 0;
+    virtual const char *GetDefaultSoundGroupFolder(DefaultSoundID id) const = 0;
+    virtual bool IsDefaultSound(int soundID) const = 0;
+    virtual bool IsDefaultSoundGroup(int soundID) const = 0;
+    virtual bool IsDefaultSoundOrGroup(int soundID) const = 0;
+    virtual EngineType GetEngineType() = 0;
+    virtual const char *GetLogID() = 0;
+    virtual bool SetPan(int soundID, float pan) = 0;
+    virtual float GetPan(int soundID) = 0;
+    virtual bool SetPlaybackSpeed(int soundID, float speed = 1.0f) = 0;
+    virtual float GetPlaybackSpeed(int soundID) = 0;
+    virtual bool SetPlayPosition(int soundID, unsigned positionMillis) = 0;
+    virtual int GetPlayPosition(int soundID) = 0;
+
+protected:
+    ~XRSoundEngine() = default;
+};
+
 namespace {
 
 #if defined(XRSOUND_OLD)
@@ -50,10 +86,6 @@ bool FileExists(const char *path) {
     return true;
 }
 
-enum class PlaybackType : int {};
-enum class DefaultSoundID : int {};
-enum class EngineType : int { Unknown = -1, Vessel = 0, Module = 1 };
-
 struct Sound {
     int id = 0;
     bool loaded = false;
@@ -65,21 +97,21 @@ struct Sound {
     float speed = 1.0f;
 };
 
-// The engine's table in XRSound's order, slot 0 first. Later slots exist in
-// XRSound but no user calls them here.
-class Engine {
+// An engine of the stand-in. XRSound's table goes on past slot 21; no user
+// here calls further.
+class Engine final : public XRSoundEngine {
 public:
     Engine(int number, EngineType type) : number_(number), type_(type) {}
     int Number() const { return number_; }
 
-    virtual float GetVersion() const {
+    float GetVersion() const override {
         Report("sound XRSound GetVersion engine=%d -> %.2f", number_,
                static_cast<double>(kVersion));
         return kVersion;
     }
     // Loading replaces an earlier sound of the same id, and stops it; the
     // file is read when first played, so only a missing one is refused.
-    virtual bool LoadWav(int soundID, const char *path, PlaybackType type) {
+    bool LoadWav(int soundID, const char *path, PlaybackType type) override {
         const bool found = FileExists(path);
         Report("sound XRSound LoadWav engine=%d id=%d file=\"%s\" type=%d (%s)", number_, soundID,
                path ? path : "", static_cast<int>(type), found ? "found" : "missing");
@@ -92,7 +124,7 @@ public:
         return found;
     }
     // Played again while it plays, a sound only takes the new loop and volume.
-    virtual bool PlayWav(int soundID, bool loop, float volume) {
+    bool PlayWav(int soundID, bool loop, float volume) override {
         Sound *sound = Find(soundID, false);
         Report("sound XRSound PlayWav engine=%d id=%d loop=%d volume=%.3f%s", number_, soundID,
                loop ? 1 : 0, static_cast<double>(volume), sound ? "" : " (not loaded)");
@@ -103,7 +135,7 @@ public:
         sound->volume = volume;
         return true;
     }
-    virtual bool StopWav(int soundID) {
+    bool StopWav(int soundID) override {
         Sound *sound = Find(soundID, false);
         Report("sound XRSound StopWav engine=%d id=%d%s", number_, soundID,
                sound ? "" : " (not loaded)");
@@ -112,74 +144,74 @@ public:
         sound->playing = false;
         return true;
     }
-    virtual bool IsWavPlaying(int soundID) {
+    bool IsWavPlaying(int soundID) override {
         Sound *sound = Find(soundID, false);
         Report("sound XRSound IsWavPlaying engine=%d id=%d", number_, soundID);
         return sound && sound->playing;
     }
-    virtual bool SetPaused(int soundID, bool pause) {
+    bool SetPaused(int soundID, bool pause) override {
         Sound *sound = Find(soundID, false);
         Report("sound XRSound SetPaused engine=%d id=%d pause=%d", number_, soundID, pause ? 1 : 0);
         if (sound)
             sound->paused = pause;
         return sound != nullptr;
     }
-    virtual bool IsPaused(int soundID) {
+    bool IsPaused(int soundID) override {
         Sound *sound = Find(soundID, false);
         Report("sound XRSound IsPaused engine=%d id=%d", number_, soundID);
         return sound && sound->paused;
     }
-    virtual bool SetDefaultSoundEnabled(DefaultSoundID id, bool enabled) {
+    bool SetDefaultSoundEnabled(DefaultSoundID id, bool enabled) override {
         Report("sound XRSound SetDefaultSoundEnabled engine=%d id=%d enabled=%d", number_,
                static_cast<int>(id), enabled ? 1 : 0);
         return type_ == EngineType::Vessel;
     }
-    virtual bool GetDefaultSoundEnabled(DefaultSoundID id) {
+    bool GetDefaultSoundEnabled(DefaultSoundID id) override {
         Report("sound XRSound GetDefaultSoundEnabled engine=%d id=%d", number_,
                static_cast<int>(id));
         return type_ == EngineType::Vessel;
     }
-    virtual bool SetDefaultSoundGroupFolder(DefaultSoundID id, const char *subfolder) {
+    bool SetDefaultSoundGroupFolder(DefaultSoundID id, const char *subfolder) override {
         Report("sound XRSound SetDefaultSoundGroupFolder engine=%d id=%d folder=\"%s\"", number_,
                static_cast<int>(id), subfolder ? subfolder : "");
         return type_ == EngineType::Vessel;
     }
-    virtual const char *GetDefaultSoundGroupFolder(DefaultSoundID id) const {
+    const char *GetDefaultSoundGroupFolder(DefaultSoundID id) const override {
         Report("sound XRSound GetDefaultSoundGroupFolder engine=%d id=%d", number_,
                static_cast<int>(id));
         return nullptr;
     }
-    virtual bool IsDefaultSound(int soundID) const { return Reserved("IsDefaultSound", soundID); }
-    virtual bool IsDefaultSoundGroup(int soundID) const {
+    bool IsDefaultSound(int soundID) const override { return Reserved("IsDefaultSound", soundID); }
+    bool IsDefaultSoundGroup(int soundID) const override {
         return Reserved("IsDefaultSoundGroup", soundID);
     }
-    virtual bool IsDefaultSoundOrGroup(int soundID) const {
+    bool IsDefaultSoundOrGroup(int soundID) const override {
         return Reserved("IsDefaultSoundOrGroup", soundID);
     }
-    virtual EngineType GetEngineType() {
+    EngineType GetEngineType() override {
         Report("sound XRSound GetEngineType engine=%d", number_);
         return type_;
     }
-    virtual const char *GetLogID() {
+    const char *GetLogID() override {
         Report("sound XRSound GetLogID engine=%d", number_);
         return "XRSound stand-in";
     }
-    virtual bool SetPan(int soundID, float pan) {
+    bool SetPan(int soundID, float pan) override {
         return Set("SetPan", "pan", soundID, pan, &Sound::pan);
     }
-    virtual float GetPan(int soundID) { return Get("GetPan", soundID, &Sound::pan, -2.0f); }
-    virtual bool SetPlaybackSpeed(int soundID, float speed) {
+    float GetPan(int soundID) override { return Get("GetPan", soundID, &Sound::pan, -2.0f); }
+    bool SetPlaybackSpeed(int soundID, float speed) override {
         return Set("SetPlaybackSpeed", "speed", soundID, speed, &Sound::speed);
     }
-    virtual float GetPlaybackSpeed(int soundID) {
+    float GetPlaybackSpeed(int soundID) override {
         return Get("GetPlaybackSpeed", soundID, &Sound::speed, 0.0f);
     }
-    virtual bool SetPlayPosition(int soundID, unsigned positionMillis) {
+    bool SetPlayPosition(int soundID, unsigned positionMillis) override {
         Report("sound XRSound SetPlayPosition engine=%d id=%d position=%u", number_, soundID,
                positionMillis);
         return Find(soundID, false) != nullptr;
     }
-    virtual int GetPlayPosition(int soundID) {
+    int GetPlayPosition(int soundID) override {
         Report("sound XRSound GetPlayPosition engine=%d id=%d", number_, soundID);
         return Find(soundID, false) ? 0 : -1;
     }
@@ -232,7 +264,7 @@ const void *vesselOf[kEngineCount];
 char moduleNameOf[kEngineCount][kNameSize];
 int enginesMade = 0;
 
-Engine *Make(EngineType type) {
+Engine *Make(XRSoundEngine::EngineType type) {
     if (enginesMade == kEngineCount)
         return nullptr;
     engines[enginesMade] = new (engineStore[enginesMade]) Engine(enginesMade, type);
@@ -242,12 +274,12 @@ Engine *Make(EngineType type) {
 } // namespace
 
 // One engine per vessel, the same at every call; none for a null handle.
-DLLCLBK Engine *GetXRSoundEngineInstance(OBJHANDLE hVessel) {
+DLLCLBK XRSoundEngine *GetXRSoundEngineInstance(OBJHANDLE hVessel) {
     Engine *engine = nullptr;
     for (int i = 0; i < enginesMade && hVessel && !engine; ++i)
         if (vesselOf[i] == hVessel)
             engine = engines[i];
-    if (kGivesEngines && hVessel && !engine && (engine = Make(EngineType::Vessel)))
+    if (kGivesEngines && hVessel && !engine && (engine = Make(XRSoundEngine::EngineType::Vessel)))
         vesselOf[enginesMade - 1] = hVessel;
     if (engine)
         Report("sound XRSound GetXRSoundEngineInstance -> engine=%d", engine->Number());
@@ -257,13 +289,13 @@ DLLCLBK Engine *GetXRSoundEngineInstance(OBJHANDLE hVessel) {
 }
 
 // One engine per module name; none for an empty name.
-DLLCLBK Engine *GetModuleXRSoundEngineInstance(const char *uniqueModuleName) {
+DLLCLBK XRSoundEngine *GetModuleXRSoundEngineInstance(const char *uniqueModuleName) {
     const char *name = uniqueModuleName ? uniqueModuleName : "";
     Engine *engine = nullptr;
     for (int i = 0; i < enginesMade && *name && !engine; ++i)
         if (!vesselOf[i] && std::strncmp(moduleNameOf[i], name, kNameSize) == 0)
             engine = engines[i];
-    if (kGivesEngines && *name && !engine && (engine = Make(EngineType::Module)))
+    if (kGivesEngines && *name && !engine && (engine = Make(XRSoundEngine::EngineType::Module)))
         std::snprintf(moduleNameOf[enginesMade - 1], kNameSize, "%s", name);
     if (engine)
         Report("sound XRSound GetModuleXRSoundEngineInstance name=\"%s\" -> engine=%d", name,
