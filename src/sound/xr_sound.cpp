@@ -36,12 +36,15 @@ VesselEngine *EngineOf(int soundId) {
     return IsXRSoundId(soundId) ? &engines[soundId - kFirstXRSoundId] : nullptr;
 }
 
+// A slot's bit in VesselEngine::loaded; none for a slot out of range.
+uint64_t SlotBit(int slot) {
+    return slot >= 1 && slot <= kHighestSlot ? uint64_t{1} << (slot - 1) : 0;
+}
+
 // The engine, when the wave in that slot was loaded.
 XRSoundEngine *Playable(int soundId, int slot) {
     const VesselEngine *entry = EngineOf(soundId);
-    if (!entry || slot < 1 || slot > kHighestSlot)
-        return nullptr;
-    return (entry->loaded >> (slot - 1) & 1u) ? entry->engine : nullptr;
+    return entry && (entry->loaded & SlotBit(slot)) ? entry->engine : nullptr;
 }
 
 void Log(const char *message) {
@@ -94,9 +97,9 @@ bool IsXRSoundId(int soundId) {
 // A wave XRSound cannot load stays silent; the log says so, once per load.
 int LoadXRSoundWave(int soundId, int slot, const char *path) {
     VesselEngine *entry = EngineOf(soundId);
-    if (!entry || slot < 1 || slot > kHighestSlot)
+    const uint64_t bit = SlotBit(slot);
+    if (!entry || !bit)
         return 0;
-    const uint64_t bit = uint64_t{1} << (slot - 1);
     if (!entry->engine->LoadWav(slot, path, kPlayback)) {
         entry->loaded &= ~bit;
         char message[320];

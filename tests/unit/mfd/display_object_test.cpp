@@ -39,8 +39,8 @@ TEST_F(DisplayObject, DisplaysOfOneVesselShareTheDriveButNotTheState) {
 // A registry without buckets holds nothing: the mode then gives a display
 // without a drive rather than a drive or state that nothing would step or
 // free, for the simulator takes whatever it gets. That display says so in
-// one line and refuses every command (silently here: without a drive the
-// vessel was never connected to the sound library).
+// one line and refuses every command (its answer is checked with the
+// allocation failures, tests/unit/registry).
 TEST_F(DisplayObject, RegistriesWithoutBucketsGiveADisplayWithoutADrive) {
     for (KeyedTable **registry : {&driveRegistry, &stateRegistry}) {
         KeyedTable *kept = *registry;
@@ -53,11 +53,7 @@ TEST_F(DisplayObject, RegistriesWithoutBucketsGiveADisplayWithoutADrive) {
         const host::Page page = Draw(scout, 0);
         ASSERT_EQ(page.calls.size(), 1u);
         EXPECT_EQ(page.calls[0].text, "No drive");
-        TakeTranscript();
         EXPECT_TRUE(Key(scout, 0, OAPI_KEY_C));
-        EXPECT_TRUE(Key(scout, 0, OAPI_KEY_T));
-        EXPECT_FALSE(Key(scout, 0, OAPI_KEY_Y));
-        EXPECT_EQ(TakeTranscript().find("input box"), std::string::npos);
         EXPECT_EQ(scout->tanks[0].mass, 1000.0);
         Close(scout, 0);
         *registry = kept;
