@@ -1,8 +1,19 @@
 #!/usr/bin/env bash
-# Configures and builds into BUILD_DIR (default build/); extra arguments go to cmake.
+# Configures and builds into BUILD_DIR (default build/). Arguments that start
+# with -D go to cmake's configure step; the others name the targets to build
+# (default: all).
+#   bash scripts/build.sh -DTARSEL_BENCH=OFF tarsel-sim tarsel-waves
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
 build_dir=${BUILD_DIR:-build}
-cmake -S . -B "$build_dir" "$@" > /dev/null
-cmake --build "$build_dir" -j"$(nproc)"
+options=()
+targets=()
+for argument in "$@"; do
+    case $argument in
+    -D*) options+=("$argument") ;;
+    *) targets+=(--target "$argument") ;;
+    esac
+done
+cmake -S . -B "$build_dir" "${options[@]}" > /dev/null
+cmake --build "$build_dir" -j"$(nproc)" "${targets[@]}"
