@@ -4,6 +4,8 @@
 # reproducible as it ships, and checks what each imports and exports.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+source scripts/once.sh
+ran_before build-msvc && exit 0
 bash scripts/setup.sh
 for arch in x64 x86; do
     cmake -S msvc-abi -B "build-msvc-$arch" \
@@ -11,3 +13,4 @@ for arch in x64 x86; do
     cmake --build "build-msvc-$arch" -j"$(nproc)"
     ctest --test-dir "build-msvc-$arch" --output-on-failure
 done
+mark_ran build-msvc

@@ -5,7 +5,7 @@
 #   bash scripts/build.sh -DTARSEL_BENCH=OFF tarsel-sim tarsel-waves
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/setup.sh
+source scripts/once.sh
 build_dir=${BUILD_DIR:-build}
 options=()
 targets=()
@@ -15,5 +15,9 @@ for argument in "$@"; do
     *) targets+=(--target "$argument") ;;
     esac
 done
+# Everything built covers any target.
+ran_before "build-${build_dir//\//-}" && exit 0
+bash scripts/setup.sh
 cmake -S . -B "$build_dir" "${options[@]}" > /dev/null
 cmake --build "$build_dir" -j"$(nproc)" "${targets[@]}"
+[ ${#targets[@]} -gt 0 ] || mark_ran "build-${build_dir//\//-}"

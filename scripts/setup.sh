@@ -31,7 +31,13 @@ install_missing() {
     fi
 }
 
+source "$(dirname "$0")/once.sh"
+if ran_before setup-windows || { [ "${1:-}" != "--windows" ] && ran_before setup; }; then
+    exit 0
+fi
 install_missing -- "${packages[@]}"
+mark_ran setup
 if [ "${1:-}" = "--windows" ]; then
     install_missing --no-install-recommends -- "${windows_packages[@]}"
+    mark_ran setup-windows
 fi
