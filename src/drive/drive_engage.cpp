@@ -3,7 +3,7 @@
 #include "drive/drive_unit.h"
 
 #include "drive/vector_ops.h"
-#include "module/settings.h"
+#include "module/base/settings.h"
 #include "sound/sound_bridge.h"
 
 #include <cmath>

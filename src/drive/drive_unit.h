@@ -4,7 +4,7 @@
 #define TARSEL_DRIVE_UNIT_H
 
 #include "Orbitersdk.h"
-#include "module/module_state.h"
+#include "module/base/module_state.h"
 
 #include <cstdint>
 

@@ -1,7 +1,7 @@
 #include "mfd/drive_mfd.h"
 
-#include "module/module_state.h"
-#include "module/registries.h"
+#include "module/base/module_state.h"
+#include "module/base/registries.h"
 #include "sound/sound_bridge.h"
 
 #include <cstdio>

@@ -3,7 +3,7 @@
 // first call of any display.
 #include "mfd/drive_mfd.h"
 #include "mfd/page_layout.h"
-#include "module/module_state.h"
+#include "module/base/module_state.h"
 
 #include <cstdio>
 #include <cstring>

@@ -7,9 +7,9 @@
 #include "module/module_exports.h"
 
 #include "mfd/msg_proc.h"
+#include "module/base/module_state.h"
+#include "module/base/settings.h"
 #include "module/host_glue.h"
-#include "module/module_state.h"
-#include "module/settings.h"
 
 #include <new>
 

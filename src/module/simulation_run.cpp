@@ -4,7 +4,7 @@
 
 #include "drive/drive_unit.h"
 #include "mfd/display_states.h"
-#include "module/module_state.h"
+#include "module/base/module_state.h"
 #include "module/step_dispatch.h"
 #include "sound/sound_bridge.h"
 

@@ -1,6 +1,6 @@
 #include "module/step_dispatch.h"
 
-#include "module/module_state.h"
+#include "module/base/module_state.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 #include "drive/drive_unit.h"
 #include "mfd/mfd_state.h"
+#include "module/base/module_state.h"
+#include "module/base/settings.h"
 #include "module/module_exports.h"
-#include "module/module_state.h"
-#include "module/settings.h"
 #include "world/world.h"
 
 #include "scratch_directory.h"

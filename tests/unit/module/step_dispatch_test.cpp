@@ -1,8 +1,8 @@
 #include "module/step_dispatch.h"
 
 #include "bucket_keys.h"
+#include "module/base/module_state.h"
 #include "module/module_exports.h"
-#include "module/module_state.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "module/host_path.h"
+#include "module/base/host_path.h"
 
 #ifndef _WIN32
 #include <string>

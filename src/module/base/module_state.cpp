@@ -1,4 +1,4 @@
-#include "module/module_state.h"
+#include "module/base/module_state.h"
 
 DriveSettingsRecord DriveSettings;
 KeyedTable *driveRegistry = nullptr;
