@@ -3,6 +3,7 @@
 #include "drive/drive_unit.h"
 
 #include "drive/vector_ops.h"
+#include "module/base/module_state.h"
 #include "module/base/registries.h"
 #include "sound/answer_sound.h"
 

@@ -9,8 +9,7 @@
 #include "sound/sound_bridge.h"
 
 DLLCLBK void opcOpenRenderViewport(HWND, DWORD, DWORD, BOOL) {
-    savedAperture.aperture = oapiCameraAperture();
-    savedAperture.restored = true;
+    SaveRunAperture();
 }
 
 DLLCLBK void opcPreStep(double simt, double simdt, double) {

@@ -7,6 +7,5 @@ int modeId = 0;
 uint32_t stepBucket = 0;
 int32_t stepChain = 0;
 uint32_t stepBucketCount = 0;
-SavedAperture savedAperture;
 HBRUSH sharedBrush = nullptr;
 COLORREF sharedBrushColour = 0;

@@ -1,6 +1,5 @@
-// The module's globals: settings, registries, dispatch cursors, the saved
-// camera aperture and the page's shared brush. All are used on the host's
-// simulation thread only.
+// The module's globals: settings, registries, dispatch cursors and the page's
+// shared brush. All are used on the host's simulation thread only.
 #ifndef TARSEL_MODULE_STATE_H
 #define TARSEL_MODULE_STATE_H
 
@@ -24,12 +23,6 @@ struct DriveSettingsRecord {
     double FleetRange = 100000.0;
 };
 
-// The camera aperture to restore after a jump effect.
-struct SavedAperture {
-    double aperture = 0.0; // rad
-    bool restored = true;  // the saved aperture is the one in force
-};
-
 extern DriveSettingsRecord DriveSettings;
 extern KeyedTable *driveRegistry; // "%p" of VESSEL* -> DriveUnit*
 extern KeyedTable *stateRegistry; // "%p:%d" of VESSEL*, display -> MFDState*
@@ -37,7 +30,6 @@ extern int modeId;
 extern uint32_t stepBucket;
 extern int32_t stepChain;
 extern uint32_t stepBucketCount;
-extern SavedAperture savedAperture;
 extern HBRUSH sharedBrush;
 extern COLORREF sharedBrushColour;
 

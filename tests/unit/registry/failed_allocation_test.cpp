@@ -9,6 +9,7 @@
 #include "drive/drive_unit.h"
 #include "mfd/drive_mfd.h"
 #include "mfd/msg_proc.h"
+#include "module/base/module_state.h"
 #include "module_entry.h"
 #include "module_world.h"
 #include "registry/keyed_table.h"
