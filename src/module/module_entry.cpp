@@ -10,6 +10,7 @@
 #include "module/base/module_state.h"
 #include "module/base/settings.h"
 #include "module/host_glue.h"
+#include "module/step_dispatch.h"
 
 #include <new>
 
@@ -21,9 +22,7 @@ DLLCLBK void InitModule(HINSTANCE) {
     driveRegistry = new (std::nothrow) KeyedTable(uint8_t(DriveSettings.Drives));
     stateRegistry = new (std::nothrow) KeyedTable(uint8_t(DriveSettings.MDFs));
 
-    stepBucket = 0;
-    stepChain = 0;
-    stepBucketCount = driveRegistry ? driveRegistry->BucketCount() : 0;
+    ResetStepDispatch(driveRegistry ? driveRegistry->BucketCount() : 0);
     sharedBrush = nullptr;
 
     static char modeName[] = "Tarsel";
@@ -41,7 +40,7 @@ DLLCLBK void ExitModule(HINSTANCE) {
     driveRegistry = nullptr;
     delete stateRegistry;
     stateRegistry = nullptr;
-    stepBucketCount = 0;
+    ResetStepDispatch(0);
 
     if (sharedBrush) {
         DeleteObject(sharedBrush);

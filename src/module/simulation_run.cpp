@@ -26,7 +26,6 @@ DLLCLBK void opcCloseRenderViewport() {
     while (stateRegistry && !stateRegistry->empty) {
         ReleaseDisplayState(reinterpret_cast<MFDState *>(stateRegistry->RemoveNext(false)));
     }
-    stepBucket = 0;
-    stepChain = 0;
+    RewindStepDispatch();
     ForgetSoundConnections();
 }

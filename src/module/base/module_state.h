@@ -1,5 +1,5 @@
-// The module's globals: settings, registries, dispatch cursors and the page's
-// shared brush. All are used on the host's simulation thread only.
+// The module's globals: settings, registries and the page's shared brush.
+// All are used on the host's simulation thread only.
 #ifndef TARSEL_MODULE_STATE_H
 #define TARSEL_MODULE_STATE_H
 
@@ -27,9 +27,6 @@ extern DriveSettingsRecord DriveSettings;
 extern KeyedTable *driveRegistry; // "%p" of VESSEL* -> DriveUnit*
 extern KeyedTable *stateRegistry; // "%p:%d" of VESSEL*, display -> MFDState*
 extern int modeId;
-extern uint32_t stepBucket;
-extern int32_t stepChain;
-extern uint32_t stepBucketCount;
 extern HBRUSH sharedBrush;
 extern COLORREF sharedBrushColour;
 
