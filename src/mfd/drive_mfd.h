@@ -23,6 +23,9 @@ public:
     char *ButtonLabel(int bt) override;
     int ButtonMenu(const MFDBUTTONMENU **menu) const override;
 
+    // The module is loaded or unloaded: the brush its pages share goes.
+    static void ReleasePageBrush();
+
     // The "Mode value" line for the target and first-jump range, into text.
     void FormatModeValue(OBJHANDLE target, double range, char *text, size_t size);
 

@@ -6,6 +6,7 @@
 #define ORBITER_MODULE
 #include "module/module_exports.h"
 
+#include "mfd/drive_mfd.h"
 #include "mfd/msg_proc.h"
 #include "module/base/module_state.h"
 #include "module/base/settings.h"
@@ -23,7 +24,7 @@ DLLCLBK void InitModule(HINSTANCE) {
     stateRegistry = new (std::nothrow) KeyedTable(uint8_t(DriveSettings.MDFs));
 
     ResetStepDispatch(driveRegistry ? driveRegistry->BucketCount() : 0);
-    sharedBrush = nullptr;
+    DriveMFD::ReleasePageBrush();
 
     static char modeName[] = "Tarsel";
     MFDMODESPEC spec;
@@ -42,10 +43,7 @@ DLLCLBK void ExitModule(HINSTANCE) {
     stateRegistry = nullptr;
     ResetStepDispatch(0);
 
-    if (sharedBrush) {
-        DeleteObject(sharedBrush);
-        sharedBrush = nullptr;
-    }
+    DriveMFD::ReleasePageBrush();
 
     WriteSettingsIfMissing(kSettingsPath, DriveSettings);
 }

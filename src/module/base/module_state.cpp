@@ -4,5 +4,3 @@ DriveSettingsRecord DriveSettings;
 KeyedTable *driveRegistry = nullptr;
 KeyedTable *stateRegistry = nullptr;
 int modeId = 0;
-HBRUSH sharedBrush = nullptr;
-COLORREF sharedBrushColour = 0;

@@ -1,9 +1,8 @@
-// The module's globals: settings, registries and the page's shared brush.
-// All are used on the host's simulation thread only.
+// The module's globals: settings, registries and the display mode's id. All
+// are used on the host's simulation thread only.
 #ifndef TARSEL_MODULE_STATE_H
 #define TARSEL_MODULE_STATE_H
 
-#include "Orbitersdk.h"
 #include "registry/keyed_table.h"
 
 #include <cstdint>
@@ -27,7 +26,5 @@ extern DriveSettingsRecord DriveSettings;
 extern KeyedTable *driveRegistry; // "%p" of VESSEL* -> DriveUnit*
 extern KeyedTable *stateRegistry; // "%p:%d" of VESSEL*, display -> MFDState*
 extern int modeId;
-extern HBRUSH sharedBrush;
-extern COLORREF sharedBrushColour;
 
 #endif

@@ -1,5 +1,6 @@
 #include "module/base/settings.h"
 
+#include "Orbitersdk.h"
 #include "module/base/host_path.h"
 #include "module/base/number_text.h"
 
