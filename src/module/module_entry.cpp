@@ -10,7 +10,6 @@
 #include "mfd/msg_proc.h"
 #include "module/base/module_state.h"
 #include "module/base/settings.h"
-#include "module/host_glue.h"
 #include "module/step_dispatch.h"
 
 #include <new>
@@ -47,14 +46,3 @@ DLLCLBK void ExitModule(HINSTANCE) {
 
     WriteSettingsIfMissing(kSettingsPath, DriveSettings);
 }
-
-#ifdef TARSEL_HAS_OWN_LIBRARY_ENTRY
-DLLCLBK int GetModuleVersion(void) {
-    static int version = 0;
-    if (version == 0) {
-        char buildDate[] = "Apr 25 2006";
-        version = Date2Int(buildDate);
-    }
-    return version;
-}
-#endif
