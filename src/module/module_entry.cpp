@@ -7,7 +7,6 @@
 #include "module/module_exports.h"
 
 #include "mfd/drive_mfd.h"
-#include "mfd/msg_proc.h"
 #include "module/base/module_state.h"
 #include "module/base/settings.h"
 #include "module/step_dispatch.h"
@@ -29,7 +28,7 @@ DLLCLBK void InitModule(HINSTANCE) {
     MFDMODESPEC spec;
     spec.name = modeName;
     spec.key = OAPI_KEY_J;
-    spec.msgproc = MsgProc;
+    spec.msgproc = DriveMFD::MsgProc;
     modeId = oapiRegisterMFDMode(spec);
 }
 
