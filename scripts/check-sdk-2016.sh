@@ -22,7 +22,8 @@ prelude=()
 while read -r header; do
     prelude+=(-include "$header")
 done < <(grep -rhoE '^#include <[a-z_]+>' src | sort -u | sed 's/^#include <\(.*\)>$/\1/')
-sources=(src/*/*.cpp)
+shopt -s globstar
+sources=(src/**/*.cpp)
 printf '%s\n' "${sources[@]}" | xargs -P"$(nproc)" -I{} "$cxx" "${flags[@]}" "${prelude[@]}" {} ||
     fail "the module does not compile against the 2016 release's headers (above)"
 echo "check-sdk-2016: all ${#sources[@]} sources compile against the 2016 release's headers"

@@ -2,8 +2,9 @@
 // body and the velocity to restore are fixed at the moment of the command.
 #include "drive/drive_unit.h"
 
+#include "drive/jump_profile.h"
 #include "drive/vector_ops.h"
-#include "module/settings.h"
+#include "module/base/settings.h"
 #include "sound/sound_bridge.h"
 
 #include <cmath>
@@ -46,7 +47,7 @@ bool DriveUnit::Engage() {
     state = Accelerate;
     PlayWave(soundId, soundSlots[1], 0, 255, 0);
     // Every cell is spent by this jump; the value is the sequence's progress.
-    cellCharge = 0.99;
+    cellCharge = kProgressAtEngage;
     cellIndex = 0;
     return true;
 }

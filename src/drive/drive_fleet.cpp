@@ -3,7 +3,8 @@
 #include "drive/drive_unit.h"
 
 #include "drive/vector_ops.h"
-#include "module/registries.h"
+#include "module/base/module_state.h"
+#include "module/base/registries.h"
 #include "sound/answer_sound.h"
 
 void DriveUnit::FollowFleetJump(VESSEL *leader, double fleetRange) {

@@ -1,14 +1,14 @@
 // The four timed phases of a jump sequence: velocity ramp up, hold, the jump
-// with its two flash objects, velocity ramp down and restore.
+// with its two flash objects, velocity ramp down and restore. Their times
+// and rates are in jump_profile.h.
 #include "drive/drive_unit.h"
 
+#include "drive/jump_profile.h"
 #include "sound/sound_bridge.h"
 
 #include <cstring>
 
 namespace {
-
-const double kFullAperture = 1.3962634015; // 80 degrees
 
 VESSELSTATUS2 ReadStatus(const VESSEL *v) {
     VESSELSTATUS2 status;
@@ -24,6 +24,11 @@ VESSELSTATUS2 ReadStatus(const VESSEL *v) {
 void AddRamp(VECTOR3 &velocity, const VECTOR3 &v, double simdt, double k) {
     for (int i = 0; i < 3; ++i)
         velocity.data[i] += (simdt * v.data[i]) * k;
+}
+
+// The camera's aperture at ramp factor k of a ramp with that sweep.
+double RampAperture(double k, double sweep) {
+    return (k * sweep + kRampApertureBase) * 0.5;
 }
 
 // A flash object the host could not make has no handle; the jump goes on unlit.
@@ -57,21 +62,21 @@ double DriveUnit::StepJumpPhase(double simt, double simdt) {
 }
 
 double DriveUnit::StepAccelerate(double simt, double simdt, double t) {
-    if (t > 3.6) {
+    if (t > kUpRampTime) {
         phaseStart = simt;
         state = Hold;
         return kFullAperture;
     }
-    const double k = t * 0.2777777777777778;
+    const double k = t * kUpRampRate;
     VESSELSTATUS2 status = ReadStatus(vessel);
     AddRamp(status.rvel, jumpVelocityVector, simdt, k);
     vessel->DefSetStateEx(&status);
-    cellCharge = 0.99 - 0.2 * k;
-    return (k * 1.221730476 + 1.570796327) * 0.5;
+    cellCharge = kProgressAtEngage - kUpRampProgress * k;
+    return RampAperture(k, kUpRampApertureSweep);
 }
 
 double DriveUnit::StepHold(double simt, double t) {
-    if (t > 2.1)
+    if (t > kHoldTime)
         Jump(simt);
     return kFullAperture;
 }
@@ -97,25 +102,25 @@ void DriveUnit::Jump(double simt) {
 }
 
 double DriveUnit::StepFlash(double simt, double t) {
-    if (t > 1.6) {
+    if (t > kFlashTime) {
         PlayWave(soundId, soundSlots[3], 0, 255, 0);
         phaseStart = simt;
         state = Decelerate;
         DeleteFlashObjects();
-        cellCharge = 0.2;
-    } else if (t > 0.3) {
+        cellCharge = kProgressAfterFlash;
+    } else if (t > kFlashShrinkTime) {
         beacon.size = 0.0;
     } else {
-        // The light shrinks from very large to 10 m over the first 0.3 s.
-        const double u = t * 3.3333333333333335;
-        beacon.size = u == 0.0 ? 0.0 : 10.0 / (u * u);
+        // The light shrinks from very large to its final size.
+        const double u = t * kFlashShrinkRate;
+        beacon.size = u == 0.0 ? 0.0 : kFlashFinalSize / (u * u);
     }
     return kFullAperture;
 }
 
 double DriveUnit::StepDecelerate(double simdt, double t) {
     VESSELSTATUS2 status = ReadStatus(vessel);
-    if (t > 7.3) {
+    if (t > kDownRampTime) {
         vessel->GetRelativePos(referenceBody, status.rpos);
         status.rbody = referenceBody;
         status.rvel = engageRelVel;
@@ -124,11 +129,11 @@ double DriveUnit::StepDecelerate(double simdt, double t) {
         state = Idle;
         return savedAperture->aperture;
     }
-    const double k = (7.3 - t) * 0.0684931506849315;
+    const double k = (kDownRampTime - t) * kDownRampRate;
     AddRamp(status.rvel, jumpVelocityVector, simdt, -k);
     vessel->DefSetStateEx(&status);
-    cellCharge = 0.4 * k;
-    return (k * 2.443460952 + 1.570796327) * 0.5;
+    cellCharge = kDownRampProgressPerFactor * k;
+    return RampAperture(k, kDownRampApertureSweep);
 }
 
 void DriveUnit::ForgetObject(OBJHANDLE object) {

@@ -4,7 +4,7 @@
 #define TARSEL_DRIVE_UNIT_H
 
 #include "Orbitersdk.h"
-#include "module/module_state.h"
+#include "drive/saved_aperture.h"
 
 #include <cstdint>
 

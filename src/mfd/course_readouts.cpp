@@ -3,7 +3,7 @@
 #include "drive/vector_ops.h"
 #include "mfd/course_math.h"
 #include "mfd/drive_mfd.h"
-#include "module/module_state.h"
+#include "module/base/module_state.h"
 
 #include <cmath>
 #include <cstdio>

@@ -2,8 +2,8 @@
 
 #include "mfd/drive_mfd.h"
 #include "mfd/input_boxes.h"
-#include "module/module_state.h"
-#include "module/registries.h"
+#include "module/base/module_state.h"
+#include "module/base/registries.h"
 
 #include <cstdio>
 

@@ -10,8 +10,18 @@
 #include <cstddef>
 #include <cstdint>
 
+// SDKs before 2021 have no OAPI_MSGTYPE: there the procedure returns int.
+#ifndef OAPI_MSGTYPE
+#define OAPI_MSGTYPE int
+#endif
+
 class DriveMFD : public MFD {
 public:
+    // The mode's message procedure, given to the simulator at registration.
+    static OAPI_MSGTYPE MsgProc(UINT msg, UINT mfd, WPARAM wparam, LPARAM lparam);
+    // The module is loaded or unloaded: the brush its pages share goes.
+    static void ReleasePageBrush();
+
     DriveMFD(DWORD w, DWORD h, VESSEL *vessel, UINT position);
     ~DriveMFD() override;
     DriveMFD(const DriveMFD &) = delete;

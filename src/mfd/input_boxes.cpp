@@ -1,8 +1,8 @@
 #include "mfd/input_boxes.h"
 
 #include "mfd/drive_mfd.h"
-#include "module/module_state.h"
-#include "module/number_text.h"
+#include "module/base/module_state.h"
+#include "module/base/number_text.h"
 #include "sound/answer_sound.h"
 
 #include <cmath>

@@ -3,7 +3,7 @@
 // first call of any display.
 #include "mfd/drive_mfd.h"
 #include "mfd/page_layout.h"
-#include "module/module_state.h"
+#include "module/base/module_state.h"
 
 #include <cstdio>
 #include <cstring>
@@ -15,6 +15,11 @@ constexpr COLORREF kYellow = RGB(255, 255, 0);
 constexpr double kAuPerMetre = 6.684581344670383e-12;
 constexpr unsigned kTextSize = 128;
 constexpr int kObjectNameSize = 80;
+
+// The fill brush every page shares, in the colour of the display's third
+// default pen: made at the first drawing after the module is loaded.
+HBRUSH sharedBrush = nullptr;
+COLORREF sharedBrushColour = 0;
 
 void Draw(HDC hDC, int32_t x, int32_t y, const char *text) {
     TextOutA(hDC, x, y, text, static_cast<int>(std::strlen(text)));
@@ -72,6 +77,13 @@ void DrawCells(HDC hDC, const Grid &grid, const CellBar &bar, int32_t cellIndex,
 }
 
 } // namespace
+
+void DriveMFD::ReleasePageBrush() {
+    if (sharedBrush) {
+        DeleteObject(sharedBrush);
+        sharedBrush = nullptr;
+    }
+}
 
 void DriveMFD::Update(HDC hDC) {
     const Grid grid{charWidth, lineHeight};

@@ -1,7 +1,11 @@
-// The library's entry routine: hands the library's own handle to the
-// simulator when loaded, and calls the module's exit function when unloaded.
-// Only the shared plug-in has it; on Windows against the real SDK, the SDK's
-// static library brings its own (see module_exports.h).
+// The library's entry routine, which hands the library's own handle to the
+// simulator when loaded and calls the module's exit function when unloaded,
+// and GetModuleVersion. Against the genuine SDK on Windows, the SDK's static
+// library brings both; every build that brings its own instead (the plug-in
+// the host loads, the project's DLLs) defines TARSEL_OWN_LIBRARY_ENTRY. The
+// module's one source with platform branches.
+#ifdef TARSEL_OWN_LIBRARY_ENTRY
+
 #ifndef _WIN32
 #ifndef _GNU_SOURCE
 #define _GNU_SOURCE
@@ -10,10 +14,14 @@
 #include <link.h>
 #endif
 
-#include "module/host_glue.h"
-#include "module/module_exports.h"
+#include "Orbitersdk.h"
 
-#ifdef TARSEL_HAS_OWN_LIBRARY_ENTRY
+// The simulator's library glue. The SDK does not declare these two in its
+// headers; every module declares them where it uses them.
+// Hands the loaded library's instance to the simulator, which then calls InitModule.
+OAPIFUNC void InitLib(HINSTANCE hModule);
+// A __DATE__ text such as "Apr 25 2006" to yy * 10000 + mm * 100 + dd.
+OAPIFUNC int Date2Int(char *date);
 
 namespace {
 
@@ -45,6 +53,15 @@ void DetachLibrary() {
 }
 
 } // namespace
+
+DLLCLBK int GetModuleVersion(void) {
+    static int version = 0;
+    if (version == 0) {
+        char buildDate[] = "Apr 25 2006";
+        version = Date2Int(buildDate);
+    }
+    return version;
+}
 
 #ifdef _WIN32
 BOOL WINAPI DllMain(HINSTANCE hModule, DWORD reason, LPVOID) {

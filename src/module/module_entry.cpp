@@ -6,10 +6,10 @@
 #define ORBITER_MODULE
 #include "module/module_exports.h"
 
-#include "mfd/msg_proc.h"
-#include "module/host_glue.h"
-#include "module/module_state.h"
-#include "module/settings.h"
+#include "mfd/drive_mfd.h"
+#include "module/base/module_state.h"
+#include "module/base/settings.h"
+#include "module/step_dispatch.h"
 
 #include <new>
 
@@ -21,16 +21,14 @@ DLLCLBK void InitModule(HINSTANCE) {
     driveRegistry = new (std::nothrow) KeyedTable(uint8_t(DriveSettings.Drives));
     stateRegistry = new (std::nothrow) KeyedTable(uint8_t(DriveSettings.MDFs));
 
-    stepBucket = 0;
-    stepChain = 0;
-    stepBucketCount = driveRegistry ? driveRegistry->BucketCount() : 0;
-    sharedBrush = nullptr;
+    ResetStepDispatch(driveRegistry ? driveRegistry->BucketCount() : 0);
+    DriveMFD::ReleasePageBrush();
 
     static char modeName[] = "Tarsel";
     MFDMODESPEC spec;
     spec.name = modeName;
     spec.key = OAPI_KEY_J;
-    spec.msgproc = MsgProc;
+    spec.msgproc = DriveMFD::MsgProc;
     modeId = oapiRegisterMFDMode(spec);
 }
 
@@ -41,23 +39,9 @@ DLLCLBK void ExitModule(HINSTANCE) {
     driveRegistry = nullptr;
     delete stateRegistry;
     stateRegistry = nullptr;
-    stepBucketCount = 0;
+    ResetStepDispatch(0);
 
-    if (sharedBrush) {
-        DeleteObject(sharedBrush);
-        sharedBrush = nullptr;
-    }
+    DriveMFD::ReleasePageBrush();
 
     WriteSettingsIfMissing(kSettingsPath, DriveSettings);
 }
-
-#ifdef TARSEL_HAS_OWN_LIBRARY_ENTRY
-DLLCLBK int GetModuleVersion(void) {
-    static int version = 0;
-    if (version == 0) {
-        char buildDate[] = "Apr 25 2006";
-        version = Date2Int(buildDate);
-    }
-    return version;
-}
-#endif

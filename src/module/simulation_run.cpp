@@ -4,13 +4,12 @@
 
 #include "drive/drive_unit.h"
 #include "mfd/display_states.h"
-#include "module/module_state.h"
+#include "module/base/module_state.h"
 #include "module/step_dispatch.h"
 #include "sound/sound_bridge.h"
 
 DLLCLBK void opcOpenRenderViewport(HWND, DWORD, DWORD, BOOL) {
-    savedAperture.aperture = oapiCameraAperture();
-    savedAperture.restored = true;
+    SaveRunAperture();
 }
 
 DLLCLBK void opcPreStep(double simt, double simdt, double) {
@@ -27,7 +26,6 @@ DLLCLBK void opcCloseRenderViewport() {
     while (stateRegistry && !stateRegistry->empty) {
         ReleaseDisplayState(reinterpret_cast<MFDState *>(stateRegistry->RemoveNext(false)));
     }
-    stepBucket = 0;
-    stepChain = 0;
+    RewindStepDispatch();
     ForgetSoundConnections();
 }

@@ -1,8 +1,14 @@
 #include "module/step_dispatch.h"
 
-#include "module/module_state.h"
+#include "module/base/module_state.h"
 
 namespace {
+
+// The bucket the next step looks at first and the link of its chain to take;
+// the drive registry's bucket count, fixed while the module is loaded.
+uint32_t stepBucket = 0;
+int32_t stepChain = 0;
+uint32_t stepBucketCount = 0;
 
 // Takes the bucket at stepBucket, moves stepBucket on, and returns the entry
 // stepChain links behind that bucket's head, or null.
@@ -48,4 +54,14 @@ KeyedEntry *NextStepEntry() {
         stepChain = 0;
     }
     return chosen;
+}
+
+void RewindStepDispatch() {
+    stepBucket = 0;
+    stepChain = 0;
+}
+
+void ResetStepDispatch(uint32_t bucketCount) {
+    RewindStepDispatch();
+    stepBucketCount = bucketCount;
 }

@@ -6,8 +6,8 @@
 
 #include "drive/drive_unit.h"
 #include "mfd/display_states.h"
-#include "module/module_state.h"
-#include "module/registries.h"
+#include "module/base/module_state.h"
+#include "module/base/registries.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 // The sound bridge's log: why the module stays silent.
 #include "sound/sound_bridge.h"
 
-#include "module/host_path.h"
+#include "module/base/host_path.h"
 
 #include <cstdio>
 

@@ -6,7 +6,7 @@
 //                          missing, with values unlike the defaults
 //   settings_probe read    reads it
 // Either then prints the values the file gives, one field a line, exactly.
-#include "module/settings.h"
+#include "module/base/settings.h"
 #include "platform/platform_setup.h"
 
 #include <cstdio>

@@ -6,7 +6,7 @@
 #include "fuzz_module.h"
 
 #include "mfd/drive_mfd.h"
-#include "module/module_state.h"
+#include "module/base/module_state.h"
 
 #include <cmath>
 #include <cstdint>

@@ -4,8 +4,8 @@
 // is never changed; a missing one (the empty input) is written.
 #include "fuzz_module.h"
 
-#include "module/module_state.h"
-#include "module/settings.h"
+#include "module/base/module_state.h"
+#include "module/base/settings.h"
 
 #include <cmath>
 #include <cstdint>

@@ -4,6 +4,7 @@
 #define TEST_DRIVE_HARNESS_H
 
 #include "drive/drive_unit.h"
+#include "module/base/module_state.h"
 #include "module_world.h"
 #include "registry/keyed_table.h"
 

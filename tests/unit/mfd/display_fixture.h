@@ -8,7 +8,7 @@
 
 #include "display/drawing_surface.h"
 #include "mfd/drive_mfd.h"
-#include "module/module_state.h"
+#include "module/base/module_state.h"
 #include "module_entry.h"
 #include "module_world.h"
 

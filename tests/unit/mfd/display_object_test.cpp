@@ -1,7 +1,6 @@
 // Opening the mode: the drive shared by a vessel's displays, with its six
 // waves loaded once, and the state kept per display position.
 #include "display_fixture.h"
-#include "mfd/msg_proc.h"
 
 namespace {
 
@@ -66,7 +65,7 @@ TEST_F(DisplayObject, RegistriesWithoutBucketsGiveADisplayWithoutADrive) {
 // Asked for a display of no vessel, the procedure still gives one.
 TEST_F(DisplayObject, TheProcedureGivesADisplayEvenWithoutAVessel) {
     MFD *display =
-        reinterpret_cast<MFD *>(MsgProc(OAPI_MSG_MFD_OPENED, 0, MAKEWPARAM(256, 256), 0));
+        reinterpret_cast<MFD *>(DriveMFD::MsgProc(OAPI_MSG_MFD_OPENED, 0, MAKEWPARAM(256, 256), 0));
     ASSERT_NE(display, nullptr);
     EXPECT_EQ(static_cast<DriveMFD *>(display)->drive, nullptr);
     delete display;

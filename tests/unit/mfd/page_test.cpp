@@ -55,7 +55,6 @@ TEST_F(Page, ValuesAreCentredInTheirColours) {
     std::strcpy(DriveSettings.ClassName, "100% %s%n");
     host::Page page = Draw(scout, 0);
     EXPECT_EQ(host::LiveCreatedBrushCount(), brushes + 1);
-    EXPECT_EQ(sharedBrushColour, RGB(0, 128, 0));
     const std::pair<std::string, std::string> values[] = {
         {"100% %s%n", "text 105 9 font0 #00FF00"},
         {"7.50e+08m(0.005AU)", "text 70 27 font0 #00FF00"},

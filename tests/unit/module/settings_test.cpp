@@ -1,4 +1,4 @@
-#include "module/settings.h"
+#include "module/base/settings.h"
 
 #include "scratch_directory.h"
 

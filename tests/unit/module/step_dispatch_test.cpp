@@ -1,8 +1,8 @@
 #include "module/step_dispatch.h"
 
 #include "bucket_keys.h"
+#include "module/base/module_state.h"
 #include "module/module_exports.h"
-#include "module/module_state.h"
 
 #include <gtest/gtest.h>
 
@@ -13,13 +13,12 @@ class StepDispatch : public ::testing::Test {
 protected:
     void SetUp() override {
         driveRegistry = new KeyedTable(4);
-        stepBucketCount = driveRegistry->BucketCount();
-        stepBucket = 0;
-        stepChain = 0;
+        ResetStepDispatch(driveRegistry->BucketCount());
     }
     void TearDown() override {
         delete driveRegistry;
         driveRegistry = nullptr;
+        ResetStepDispatch(0);
     }
     static uintptr_t NextValue() {
         KeyedEntry *entry = NextStepEntry();
@@ -38,19 +37,9 @@ TEST_F(StepDispatch, EachDriveInTurnBucketsAscendingChainsFromTheHead) {
     driveRegistry->Insert(chained[0].c_str(), B);
     driveRegistry->Insert(chained[1].c_str(), C);
 
-    for (int round = 0; round < 2; ++round) {
-        EXPECT_EQ(NextValue(), A);
-        EXPECT_EQ(stepBucket, 3u);
-
-        // B has a link behind it: the call comes back to where it began.
-        EXPECT_EQ(NextValue(), B);
-        EXPECT_EQ(stepBucket, 3u);
-        EXPECT_EQ(stepChain, 1);
-
-        EXPECT_EQ(NextValue(), C);
-        EXPECT_EQ(stepBucket, 8u);
-        EXPECT_EQ(stepChain, 0);
-    }
+    for (int round = 0; round < 2; ++round)
+        for (uintptr_t value : {A, B, C})
+            EXPECT_EQ(NextValue(), value) << round;
 
     // C goes while the dispatch points behind B: the chain starts over at B.
     EXPECT_EQ(NextValue(), A);
@@ -64,7 +53,7 @@ TEST_F(StepDispatch, EachDriveInTurnBucketsAscendingChainsFromTheHead) {
 TEST_F(StepDispatch, OneBucketTakesItsWholeChainInTurn) {
     delete driveRegistry;
     driveRegistry = new KeyedTable(0);
-    stepBucketCount = 1;
+    ResetStepDispatch(driveRegistry->BucketCount());
     for (uintptr_t value : {A, B, C})
         driveRegistry->Insert(std::to_string(value).c_str(), value);
     for (int round = 0; round < 2; ++round)
@@ -72,11 +61,22 @@ TEST_F(StepDispatch, OneBucketTakesItsWholeChainInTurn) {
             EXPECT_EQ(NextValue(), value) << round;
 }
 
-TEST_F(StepDispatch, NothingIsSteppedWithoutADriveOrARegistry) {
-    stepBucket = 5;
+// A search that finds nothing ends after one pass, where it began.
+TEST_F(StepDispatch, APassOverEmptyBucketsEndsWhereItBegan) {
+    const std::string first = KeysInBucket(4, 16, 1, "A")[0];
+    driveRegistry->Insert(first.c_str(), A);
+    EXPECT_EQ(NextValue(), A); // the search goes on from bucket 5
+    driveRegistry->Remove(first.c_str());
     EXPECT_EQ(NextStepEntry(), nullptr);
-    EXPECT_EQ(stepBucket, 5u); // one full pass over the empty buckets
-    EXPECT_EQ(stepChain, 0);
+
+    driveRegistry->Insert(KeysInBucket(2, 16, 1, "B")[0].c_str(), B);
+    driveRegistry->Insert(KeysInBucket(7, 16, 1, "C")[0].c_str(), C);
+    for (uintptr_t value : {C, B, C})
+        EXPECT_EQ(NextValue(), value);
+}
+
+TEST_F(StepDispatch, NothingIsSteppedWithoutADriveOrARegistry) {
+    EXPECT_EQ(NextStepEntry(), nullptr);
 
     driveRegistry->Insert("a", 0);
     driveRegistry->Insert("b", 0);

@@ -8,7 +8,7 @@
 #include "bucket_keys.h"
 #include "drive/drive_unit.h"
 #include "mfd/drive_mfd.h"
-#include "mfd/msg_proc.h"
+#include "module/base/module_state.h"
 #include "module_entry.h"
 #include "module_world.h"
 #include "registry/keyed_table.h"
@@ -206,13 +206,13 @@ TEST_F(DisplayWithoutMemory, OnlyADisplayObjectThatCannotBeHadIsNoAnswer) {
     const LPARAM vessel = reinterpret_cast<LPARAM>(ship->iface);
     {
         AllocationLimit none(0);
-        EXPECT_EQ(MsgProc(OAPI_MSG_MFD_OPENED, 0, MAKEWPARAM(256, 256), vessel), 0);
+        EXPECT_EQ(DriveMFD::MsgProc(OAPI_MSG_MFD_OPENED, 0, MAKEWPARAM(256, 256), vessel), 0);
     }
     DriveMFD *display = nullptr;
     {
         AllocationLimit displayOnly(1);
         display = reinterpret_cast<DriveMFD *>(
-            MsgProc(OAPI_MSG_MFD_OPENED, 0, MAKEWPARAM(256, 256), vessel));
+            DriveMFD::MsgProc(OAPI_MSG_MFD_OPENED, 0, MAKEWPARAM(256, 256), vessel));
     }
     ASSERT_NE(display, nullptr);
     EXPECT_EQ(display->drive, nullptr);

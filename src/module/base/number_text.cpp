@@ -1,4 +1,4 @@
-#include "module/number_text.h"
+#include "module/base/number_text.h"
 
 #include <cctype>
 #include <climits>

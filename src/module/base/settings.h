@@ -25,7 +25,7 @@
 #ifndef TARSEL_SETTINGS_H
 #define TARSEL_SETTINGS_H
 
-#include "module/module_state.h"
+#include "module/base/module_state.h"
 
 constexpr char kSettingsPath[] = "Modules\\Plugin\\TarselMFD.ini";
 constexpr int kMaxBucketExponent = 16;

@@ -1,7 +1,8 @@
-#include "module/settings.h"
+#include "module/base/settings.h"
 
-#include "module/host_path.h"
-#include "module/number_text.h"
+#include "Orbitersdk.h"
+#include "module/base/host_path.h"
+#include "module/base/number_text.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "module/registries.h"
+#include "module/base/registries.h"
 
 #include <cstdio>
 

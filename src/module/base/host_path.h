@@ -5,8 +5,10 @@
 
 #include <cstdio>
 
-// fopen with the path's backslashes taken as folder separators; on Windows
-// the path is passed unchanged.
+// fopen with the path's backslashes taken as folder separators: they become
+// forward slashes, which Windows takes as folder separators too, so that the
+// same path opens the same file on every platform. Null also when there is
+// no memory for the copy.
 std::FILE *OpenHostFile(const char *path, const char *mode);
 
 #endif

@@ -1,10 +1,8 @@
-// The module's globals: settings, registries, dispatch cursors, the saved
-// camera aperture and the page's shared brush. All are used on the host's
-// simulation thread only.
+// The module's globals: settings, registries and the display mode's id. All
+// are used on the host's simulation thread only.
 #ifndef TARSEL_MODULE_STATE_H
 #define TARSEL_MODULE_STATE_H
 
-#include "Orbitersdk.h"
 #include "registry/keyed_table.h"
 
 #include <cstdint>
@@ -24,21 +22,9 @@ struct DriveSettingsRecord {
     double FleetRange = 100000.0;
 };
 
-// The camera aperture to restore after a jump effect.
-struct SavedAperture {
-    double aperture = 0.0; // rad
-    bool restored = true;  // the saved aperture is the one in force
-};
-
 extern DriveSettingsRecord DriveSettings;
 extern KeyedTable *driveRegistry; // "%p" of VESSEL* -> DriveUnit*
 extern KeyedTable *stateRegistry; // "%p:%d" of VESSEL*, display -> MFDState*
 extern int modeId;
-extern uint32_t stepBucket;
-extern int32_t stepChain;
-extern uint32_t stepBucketCount;
-extern SavedAperture savedAperture;
-extern HBRUSH sharedBrush;
-extern COLORREF sharedBrushColour;
 
 #endif

@@ -1,0 +1,6 @@
+#include "module/base/module_state.h"
+
+DriveSettingsRecord DriveSettings;
+KeyedTable *driveRegistry = nullptr;
+KeyedTable *stateRegistry = nullptr;
+int modeId = 0;
