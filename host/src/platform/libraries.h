@@ -1,6 +1,6 @@
 // Loading the module and the sound library as the simulator loads them: on
 // Windows LoadLibraryA, GetProcAddress and FreeLibrary, here the dynamic
-// loader. This and world/simulation.cpp are the only places that load a
+// loader. This and run/simulation.cpp are the only places that load a
 // module or look into one.
 #ifndef HOST_LIBRARIES_H
 #define HOST_LIBRARIES_H

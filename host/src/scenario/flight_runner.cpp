@@ -3,11 +3,11 @@
 
 #include "display/displays.h"
 #include "platform/host_paths.h"
+#include "run/simulation.h"
 #include "scenario/flight_checks.h"
 #include "scenario/world_report.h"
 #include "world/fatal_fault.h"
 #include "world/module_logs.h"
-#include "world/simulation.h"
 #include "world/transcript.h"
 #include "world/world.h"
 
