@@ -4,6 +4,7 @@
 #include "display/mfd_host.h"
 #include "display/mode_registry.h"
 #include "display/module_display.h"
+#include "display/page_listing.h"
 
 #include "world/fatal_fault.h"
 #include "world/transcript.h"

@@ -2,6 +2,7 @@
 #include "scenario/flight_runner.h"
 
 #include "display/displays.h"
+#include "display/page_listing.h"
 #include "platform/host_paths.h"
 #include "run/simulation.h"
 #include "scenario/flight_checks.h"

@@ -1,6 +1,7 @@
 // The display framework as a module meets it: opening and closing order,
 // input boxes and recorded pages.
 #include "display/default_styles.h"
+#include "display/page_listing.h"
 #include "module_world.h"
 
 #include <algorithm>

@@ -3,6 +3,7 @@
 // pictures of the pixels GDI drew.
 #include "display/default_styles.h"
 #include "display/drawing_surface.h"
+#include "display/page_listing.h"
 #include "scratch_directory.h"
 
 #define STB_IMAGE_IMPLEMENTATION
