@@ -7,6 +7,7 @@
 
 #include "display/displays.h"
 #include "module_entry.h"
+#include "platform/page_png.h"
 #include "platform/platform_setup.h"
 #include "run/simulation.h"
 #include "world/transcript.h"

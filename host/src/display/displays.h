@@ -74,10 +74,6 @@ bool CancelInputBox(std::string *error);
 std::string InputBoxTitle(); // empty when none is open
 void CancelOpenInputBoxAtRunEnd();
 
-// Writes the page as a PNG picture to path (in the form the host writes
-// paths): its pixels, or else its calls drawn.
-bool WritePagePng(const Page &page, const std::string &path, std::string *error);
-
 } // namespace host
 
 #endif

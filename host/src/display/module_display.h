@@ -26,10 +26,6 @@ struct DisplayCalls {
 // The calls that fit the display object.
 const DisplayCalls &CallsOf(const MFD *display);
 
-// The calls of an object made with another ABI than the host's own, or null
-// (the platform layer knows: posix has none).
-const DisplayCalls *ForeignDisplayCalls(const MFD *display);
-
 } // namespace host
 
 #endif

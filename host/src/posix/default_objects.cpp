@@ -1,5 +1,6 @@
 // The default pens and fonts as records of the host's GDI. A font record
 // stands for its number only: its size comes from the display it is drawn on.
+#include "platform/default_objects.h"
 #include "display/default_styles.h"
 #include "posix/font_metrics.h"
 #include "posix/gdi_objects.h"

@@ -1,5 +1,9 @@
 // A drawing on the host's recording GDI: nothing is drawn, every call kept.
+#include "platform/drawing_surface.h"
+
 #include "display/default_styles.h"
+#include "display/page.h"
+#include "platform/default_objects.h"
 #include "posix/gdi_objects.h"
 
 namespace host {

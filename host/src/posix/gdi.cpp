@@ -1,3 +1,4 @@
+#include "platform/drawing_surface.h"
 #include "posix/gdi_objects.h"
 
 #include <cstring>

@@ -4,6 +4,7 @@
 #include "display/displays.h"
 #include "display/page_listing.h"
 #include "platform/host_paths.h"
+#include "platform/page_png.h"
 #include "run/simulation.h"
 #include "scenario/flight_checks.h"
 #include "scenario/world_report.h"

@@ -15,6 +15,7 @@
 #include "windows/msvc_bridge.h"
 
 #include "display/module_display.h"
+#include "platform/foreign_displays.h"
 
 #include <new>
 #include <set>

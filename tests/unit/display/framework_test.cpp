@@ -3,6 +3,7 @@
 #include "display/default_styles.h"
 #include "display/page_listing.h"
 #include "module_world.h"
+#include "platform/default_objects.h"
 
 #include <algorithm>
 #include <sstream>

@@ -1,6 +1,7 @@
 // The host's own GDI: selections, foreign handles and stock objects, and the
 // character cell its fonts give.
 #include "display/default_styles.h"
+#include "platform/default_objects.h"
 #include "posix/gdi_objects.h"
 
 #include <gtest/gtest.h>

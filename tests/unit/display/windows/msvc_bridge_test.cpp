@@ -3,6 +3,7 @@
 // calls must reach the right slots, and the object must be destroyed through
 // its one deleting destructor.
 #include "display/module_display.h"
+#include "platform/foreign_displays.h"
 #include "windows/msvc_bridge.h"
 
 #include <gtest/gtest.h>
