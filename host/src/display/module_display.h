@@ -2,7 +2,7 @@
 // through these, so it need not know with which C++ ABI the module was built:
 // an object made by a module of this host's own ABI is called through its
 // virtual functions, one made by a module with Microsoft's ABI (on Windows,
-// windows/msvc_bridge.cpp) through that ABI's virtual table.
+// windows/foreign_displays.cpp) through that ABI's virtual table.
 #ifndef HOST_MODULE_DISPLAY_H
 #define HOST_MODULE_DISPLAY_H
 

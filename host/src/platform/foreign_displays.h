@@ -1,7 +1,7 @@
 // Display objects made by a module built with another C++ ABI than the
 // host's own. Only the platform knows such modules: on Windows a module with
 // Microsoft's ABI, whose display objects the bridge constructs
-// (windows/msvc_bridge.cpp); elsewhere every module has the host's ABI.
+// (windows/foreign_displays.cpp); elsewhere every module has the host's ABI.
 #ifndef HOST_FOREIGN_DISPLAYS_H
 #define HOST_FOREIGN_DISPLAYS_H
 

@@ -4,7 +4,7 @@
 // its one deleting destructor.
 #include "display/module_display.h"
 #include "platform/foreign_displays.h"
-#include "windows/msvc_bridge.h"
+#include "windows/msvc_constructors.h"
 
 #include <gtest/gtest.h>
 
