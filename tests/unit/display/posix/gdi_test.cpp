@@ -2,7 +2,7 @@
 // character cell its fonts give.
 #include "display/default_styles.h"
 #include "platform/default_objects.h"
-#include "posix/gdi_objects.h"
+#include "posix/win32/gdi_objects.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 #include "platform/drawing_surface.h"
-#include "posix/gdi_objects.h"
+#include "posix/win32/gdi_objects.h"
 
 #include <cstring>
 #include <set>

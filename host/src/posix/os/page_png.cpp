@@ -7,7 +7,7 @@
 #include "display/page.h"
 #include "display/page_listing.h"
 #include "platform/host_paths.h"
-#include "posix/font_metrics.h"
+#include "posix/os/font_metrics.h"
 
 #include <cairo.h>
 

@@ -4,7 +4,7 @@
 #include "display/default_styles.h"
 #include "display/page.h"
 #include "platform/default_objects.h"
-#include "posix/gdi_objects.h"
+#include "posix/win32/gdi_objects.h"
 
 namespace host {
 
