@@ -1,7 +1,7 @@
 // The jump step of a vessel with a 7 x 7 lattice of four-port modules docked
 // to it: the walk that deletes them, as a drive makes it at the jump.
 #include "drive/drive_unit.h"
-#include "world/simulation.h"
+#include "run/simulation.h"
 #include "world/transcript.h"
 #include "world/world.h"
 

@@ -2,7 +2,7 @@
 // filled, a target other than the own vessel, the course readout of the
 // deviation needed, two of five cells charged and a third charging.
 #include "bench_world.h"
-#include "display/drawing_surface.h"
+#include "platform/drawing_surface.h"
 
 #include <benchmark/benchmark.h>
 

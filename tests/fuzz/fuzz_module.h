@@ -7,8 +7,9 @@
 
 #include "display/displays.h"
 #include "module_entry.h"
+#include "platform/page_png.h"
 #include "platform/platform_setup.h"
-#include "world/simulation.h"
+#include "run/simulation.h"
 #include "world/transcript.h"
 #include "world/world.h"
 

@@ -5,7 +5,7 @@
 #define TEST_MODULE_ENTRY_H
 
 #include "module/module_exports.h"
-#include "world/simulation.h"
+#include "run/simulation.h"
 
 inline host::ModuleEntryPoints ModuleEntry() {
     return {InitModule,     ExitModule, opcPreStep, opcOpenRenderViewport, opcCloseRenderViewport,

@@ -5,9 +5,9 @@
 #define TEST_MODULE_WORLD_H
 
 #include "display/displays.h"
+#include "run/simulation.h"
 #include "scratch_directory.h"
 #include "sound/sound_bridge.h"
-#include "world/simulation.h"
 #include "world/transcript.h"
 #include "world/world.h"
 

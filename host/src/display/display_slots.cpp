@@ -1,9 +1,10 @@
 // The open displays of every vessel, and what the pilot does with them.
 #include "display/displays.h"
-#include "display/drawing_surface.h"
 #include "display/mfd_host.h"
 #include "display/mode_registry.h"
 #include "display/module_display.h"
+#include "display/page_listing.h"
+#include "platform/drawing_surface.h"
 
 #include "world/fatal_fault.h"
 #include "world/transcript.h"

@@ -27,6 +27,7 @@
 #define HOST_DISPLAYS_H
 
 #include "Orbitersdk.h"
+#include "display/page.h"
 
 #include <string>
 #include <vector>
@@ -34,38 +35,6 @@
 class Vessel;
 
 namespace host {
-
-// One drawing call recorded on a display page.
-struct DrawCall {
-    enum Kind { Text, Rect } kind = Text;
-    int x = 0, y = 0;    // text position
-    std::string text;    // code page 1252 bytes
-    int font = 0;        // default font index selected (-1: none)
-    COLORREF colour = 0; // text colour
-    int left = 0, top = 0, right = 0, bottom = 0;
-    bool filled = false;  // false: drawn with the null brush
-    COLORREF fill = 0;    // brush colour when filled
-    bool outlined = true; // false: drawn with the null pen
-    COLORREF pen = 0;     // border colour when outlined
-};
-
-struct Page {
-    std::string vesselName;
-    int position = 0;
-    DWORD width = 0, height = 0;
-    std::vector<DrawCall> calls;
-    // The pixels drawn, 0x00RRGGBB row by row from the top, where the platform
-    // draws them (Windows); empty where the host only records the calls, and
-    // WritePagePng draws them itself.
-    std::vector<uint32_t> pixels;
-};
-
-struct ButtonInfo {
-    int index;
-    std::string label;
-    std::string menuText;
-    char key; // 0: none
-};
 
 // Buttons of every display, 0 to 11.
 constexpr int kButtonCount = 12;
@@ -105,14 +74,6 @@ bool CancelInputBox(std::string *error);
 std::string InputBoxTitle(); // empty when none is open
 void CancelOpenInputBoxAtRunEnd();
 
-// Writes the page as a PNG picture to path (in the form the host writes
-// paths): its pixels, or else its calls drawn.
-bool WritePagePng(const Page &page, const std::string &path, std::string *error);
-
 } // namespace host
-
-// The printed forms of pages and buttons (PRINT PAGE, PRINT BUTTONS) and the
-// line check EXPECT LINE.
-#include "display/page_listing.h"
 
 #endif

@@ -1,6 +1,7 @@
 // The MFD base class as the simulator provides it to modules.
 #include "display/default_styles.h"
 #include "display/mfd_host.h"
+#include "platform/default_objects.h"
 
 #include "world/transcript.h"
 #include "world/world.h"

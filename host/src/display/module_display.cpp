@@ -1,5 +1,7 @@
 #include "display/module_display.h"
 
+#include "platform/foreign_displays.h"
+
 namespace host {
 namespace {
 

@@ -2,7 +2,7 @@
 // through these, so it need not know with which C++ ABI the module was built:
 // an object made by a module of this host's own ABI is called through its
 // virtual functions, one made by a module with Microsoft's ABI (on Windows,
-// windows/msvc_bridge.cpp) through that ABI's virtual table.
+// windows/foreign_displays.cpp) through that ABI's virtual table.
 #ifndef HOST_MODULE_DISPLAY_H
 #define HOST_MODULE_DISPLAY_H
 
@@ -25,10 +25,6 @@ struct DisplayCalls {
 
 // The calls that fit the display object.
 const DisplayCalls &CallsOf(const MFD *display);
-
-// The calls of an object made with another ABI than the host's own, or null
-// (the platform layer knows: posix has none).
-const DisplayCalls *ForeignDisplayCalls(const MFD *display);
 
 } // namespace host
 

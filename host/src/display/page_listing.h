@@ -2,7 +2,7 @@
 #ifndef HOST_PAGE_LISTING_H
 #define HOST_PAGE_LISTING_H
 
-#include "display/displays.h"
+#include "display/page.h"
 
 #include <string>
 #include <vector>

@@ -2,6 +2,7 @@
 #include "scenario/flight_checks.h"
 
 #include "display/displays.h"
+#include "display/page_listing.h"
 #include "scenario/scenario_names.h"
 #include "scenario/world_report.h"
 #include "world/world.h"

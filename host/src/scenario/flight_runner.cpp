@@ -2,12 +2,14 @@
 #include "scenario/flight_runner.h"
 
 #include "display/displays.h"
+#include "display/page_listing.h"
 #include "platform/host_paths.h"
+#include "platform/page_png.h"
+#include "run/simulation.h"
 #include "scenario/flight_checks.h"
 #include "scenario/world_report.h"
 #include "world/fatal_fault.h"
 #include "world/module_logs.h"
-#include "world/simulation.h"
 #include "world/transcript.h"
 #include "world/world.h"
 

@@ -2,11 +2,11 @@
 #include "scenario/scenario_main.h"
 
 #include "platform/host_paths.h"
+#include "run/simulation.h"
 #include "scenario/command_line.h"
 #include "scenario/flight_runner.h"
 #include "scenario/scenario_parser.h"
 #include "scenario/world_setup.h"
-#include "world/simulation.h"
 #include "world/transcript.h"
 
 #include <filesystem>

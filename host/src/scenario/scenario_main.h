@@ -2,8 +2,8 @@
 #ifndef HOST_SCENARIO_SCENARIO_MAIN_H
 #define HOST_SCENARIO_SCENARIO_MAIN_H
 
+#include "run/simulation.h"
 #include "scenario/scenario.h"
-#include "world/simulation.h"
 
 namespace scenario {
 

@@ -1,5 +1,7 @@
 // The default pens and fonts as real GDI objects, made on first use and kept
 // for the life of the program; fonts once for each display height.
+#include "platform/default_objects.h"
+
 #include "display/default_styles.h"
 
 #include <array>

@@ -1,7 +1,8 @@
 #include "windows/draw_recording.h"
 
 #include "display/default_styles.h"
-#include "display/drawing_surface.h"
+#include "platform/default_objects.h"
+#include "platform/drawing_surface.h"
 
 #include <cstring>
 #include <map>

@@ -6,7 +6,7 @@
 #ifndef HOST_WINDOWS_DRAW_RECORDING_H
 #define HOST_WINDOWS_DRAW_RECORDING_H
 
-#include "display/displays.h"
+#include "display/page.h"
 
 #include <vector>
 

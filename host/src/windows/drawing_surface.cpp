@@ -1,8 +1,10 @@
 // A drawing on a real GDI memory context: a 32-bit top-down DIB section of
 // the display's size, prepared as the simulator prepares its displays.
-#include "display/drawing_surface.h"
+#include "platform/drawing_surface.h"
 
 #include "display/default_styles.h"
+#include "display/page.h"
+#include "platform/default_objects.h"
 #include "windows/draw_recording.h"
 
 namespace host {

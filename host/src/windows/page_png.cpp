@@ -1,7 +1,8 @@
 // Pictures of pages as GDI drew them: the surface's own pixels, written with
 // stb_image_write.
-#include "display/displays.h"
+#include "platform/page_png.h"
 
+#include "display/page.h"
 #include "platform/host_paths.h"
 
 #define STB_IMAGE_WRITE_IMPLEMENTATION

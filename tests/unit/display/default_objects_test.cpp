@@ -1,7 +1,8 @@
 // The display's default pens and the brushes a module makes, through the
 // platform's GDI: the host's own, or gdi32 behind the host's recording layer.
 #include "display/default_styles.h"
-#include "display/drawing_surface.h"
+#include "platform/default_objects.h"
+#include "platform/drawing_surface.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,9 @@
 // The display framework as a module meets it: opening and closing order,
 // input boxes and recorded pages.
 #include "display/default_styles.h"
+#include "display/page_listing.h"
 #include "module_world.h"
+#include "platform/default_objects.h"
 
 #include <algorithm>
 #include <sstream>

@@ -3,7 +3,7 @@
 // vessel is stepped, shown or answered afterwards.
 #include "display_fixture.h"
 
-#include "world/simulation.h"
+#include "run/simulation.h"
 
 namespace {
 

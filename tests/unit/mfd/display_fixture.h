@@ -6,11 +6,12 @@
 #ifndef TEST_MFD_DISPLAY_FIXTURE_H
 #define TEST_MFD_DISPLAY_FIXTURE_H
 
-#include "display/drawing_surface.h"
+#include "display/page_listing.h"
 #include "mfd/drive_mfd.h"
 #include "module/base/module_state.h"
 #include "module_entry.h"
 #include "module_world.h"
+#include "platform/drawing_surface.h"
 
 #include <vector>
 

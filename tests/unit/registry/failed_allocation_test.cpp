@@ -12,7 +12,7 @@
 #include "module_entry.h"
 #include "module_world.h"
 #include "registry/keyed_table.h"
-#include "world/simulation.h"
+#include "run/simulation.h"
 #include "world/world.h"
 
 #include <gtest/gtest.h>

@@ -1,9 +1,9 @@
 // Flying parsed scenarios in-process, without a module: world set-up, PRINT
 // lines, and the commands and checks that fail while the flight goes on.
+#include "run/simulation.h"
 #include "scenario/flight_runner.h"
 #include "scenario/world_setup.h"
 #include "scenario_test_support.h"
-#include "world/simulation.h"
 #include "world/transcript.h"
 #include "world/world.h"
 

@@ -1,7 +1,8 @@
 // The host's own GDI: selections, foreign handles and stock objects, and the
 // character cell its fonts give.
 #include "display/default_styles.h"
-#include "posix/gdi_objects.h"
+#include "platform/default_objects.h"
+#include "posix/win32/gdi_objects.h"
 
 #include <gtest/gtest.h>
 

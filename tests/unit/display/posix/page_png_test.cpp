@@ -1,6 +1,7 @@
 // Pictures of pages: black surface, exact colours, GDI's rectangle edges and
 // the display's fonts at the simulator's sizes.
-#include "display/displays.h"
+#include "display/page.h"
+#include "platform/page_png.h"
 #include "scratch_directory.h"
 
 #include <cairo.h>

@@ -2,7 +2,10 @@
 // simulator prepares it, the recording layer over gdi32, the real fonts, and
 // pictures of the pixels GDI drew.
 #include "display/default_styles.h"
-#include "display/drawing_surface.h"
+#include "display/page_listing.h"
+#include "platform/default_objects.h"
+#include "platform/drawing_surface.h"
+#include "platform/page_png.h"
 #include "scratch_directory.h"
 
 #define STB_IMAGE_IMPLEMENTATION

@@ -3,7 +3,8 @@
 // calls must reach the right slots, and the object must be destroyed through
 // its one deleting destructor.
 #include "display/module_display.h"
-#include "windows/msvc_bridge.h"
+#include "platform/foreign_displays.h"
+#include "windows/msvc_constructors.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "posix/font_metrics.h"
+#include "posix/os/font_metrics.h"
 
 #include <fontconfig/fontconfig.h>
 

@@ -1,5 +1,5 @@
 // Here every module is built with the host's own C++ ABI.
-#include "display/module_display.h"
+#include "platform/foreign_displays.h"
 
 namespace host {
 

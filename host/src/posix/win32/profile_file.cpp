@@ -1,4 +1,4 @@
-#include "posix/profile_file.h"
+#include "posix/win32/profile_file.h"
 
 #include "platform/text_case.h"
 

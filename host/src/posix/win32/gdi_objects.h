@@ -3,7 +3,8 @@
 #ifndef HOST_GDI_OBJECTS_H
 #define HOST_GDI_OBJECTS_H
 
-#include "display/drawing_surface.h"
+#include "Orbitersdk.h"
+#include "display/page.h"
 
 #include <vector>
 

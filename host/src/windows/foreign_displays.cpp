@@ -12,7 +12,8 @@
 // MFD (40 bytes) and VESSEL (16) have the same layout under both ABIs:
 // virtual-table pointer, W, H, cw, ch, pV, the simulator's pointer; and the
 // simulator's vessel pointer, flightmodel, version.
-#include "windows/msvc_bridge.h"
+#include "platform/foreign_displays.h"
+#include "windows/msvc_constructors.h"
 
 #include "display/module_display.h"
 

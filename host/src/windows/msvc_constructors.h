@@ -3,8 +3,8 @@
 // Microsoft's ABI a constructor returns `this`, and the display object's base
 // part is noted so that the host calls the object through Microsoft's
 // virtual table (display/module_display.h).
-#ifndef HOST_WINDOWS_MSVC_BRIDGE_H
-#define HOST_WINDOWS_MSVC_BRIDGE_H
+#ifndef HOST_WINDOWS_MSVC_CONSTRUCTORS_H
+#define HOST_WINDOWS_MSVC_CONSTRUCTORS_H
 
 #include "Orbitersdk.h"
 

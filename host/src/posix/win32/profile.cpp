@@ -1,5 +1,5 @@
 // GetPrivateProfileStringA and WritePrivateProfileStringA as kernel32 has
-// them (posix/profile_file.h for the file's form):
+// them (posix/win32/profile_file.h for the file's form):
 // - sections and keys are matched without regard to case, their names'
 //   blanks trimmed; the first section and the first key of a name count;
 // - a value, or the default text, loses one pair of surrounding quotes (" or
@@ -17,7 +17,7 @@
 // default text is given instead.
 #include "Orbitersdk.h"
 #include "platform/native_path.h"
-#include "posix/profile_file.h"
+#include "posix/win32/profile_file.h"
 
 #include <algorithm>
 #include <cstring>

@@ -1,4 +1,5 @@
-#include "posix/gdi_objects.h"
+#include "platform/drawing_surface.h"
+#include "posix/win32/gdi_objects.h"
 
 #include <cstring>
 #include <set>

@@ -1,11 +1,13 @@
 // Pictures of recorded pages: black surface, the display's fonts at the
 // sizes the simulator makes them, the colours drawn, and rectangles as GDI
 // fills them.
+#include "platform/page_png.h"
+
 #include "display/default_styles.h"
-#include "display/displays.h"
+#include "display/page.h"
 #include "display/page_listing.h"
 #include "platform/host_paths.h"
-#include "posix/font_metrics.h"
+#include "posix/os/font_metrics.h"
 
 #include <cairo.h>
 

@@ -1,6 +1,10 @@
 // A drawing on the host's recording GDI: nothing is drawn, every call kept.
+#include "platform/drawing_surface.h"
+
 #include "display/default_styles.h"
-#include "posix/gdi_objects.h"
+#include "display/page.h"
+#include "platform/default_objects.h"
+#include "posix/win32/gdi_objects.h"
 
 namespace host {
 

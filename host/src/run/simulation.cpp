@@ -1,5 +1,5 @@
 // Module loading and the run loop.
-#include "world/simulation.h"
+#include "run/simulation.h"
 
 #include "display/displays.h"
 #include "platform/libraries.h"

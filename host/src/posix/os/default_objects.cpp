@@ -1,8 +1,9 @@
 // The default pens and fonts as records of the host's GDI. A font record
 // stands for its number only: its size comes from the display it is drawn on.
+#include "platform/default_objects.h"
 #include "display/default_styles.h"
-#include "posix/font_metrics.h"
-#include "posix/gdi_objects.h"
+#include "posix/os/font_metrics.h"
+#include "posix/win32/gdi_objects.h"
 
 #include <cmath>
 
