@@ -27,7 +27,8 @@ void CheckValuesInUse(const DriveSettingsRecord &s) {
     double range = s.JumpRange;
     for (int i = 0; i < s.Capacitors; ++i, range *= s.JumpRangeScaling)
         fuzz::Require(std::isfinite(range) && range >= 0.0, "range table finite");
-    fuzz::Require(std::isfinite(s.FleetRange) && s.FleetRange >= 0.0, "FleetRange");
+    // A negative fleet range is kept: nobody follows.
+    fuzz::Require(std::isfinite(s.FleetRange), "FleetRange finite");
 }
 
 void Key(Vessel *v, DWORD key) {
