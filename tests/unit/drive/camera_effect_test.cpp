@@ -1,6 +1,7 @@
-// The camera effect of overlapping jumps and of a vessel that goes during
-// its own: the aperture saved before any effect is the one the camera ends with.
-#include "drive_harness.h"
+// The camera effect of overlapping jumps: the aperture saved before any
+// effect is the one the camera ends with (a vessel that goes during its own:
+// tests/unit/host/deletion_test.cpp).
+#include "module_world.h"
 
 namespace {
 
@@ -27,38 +28,6 @@ TEST_F(CameraEffectTest, ASecondEffectKeepsTheApertureSavedBeforeTheFirst) {
     Run(2);
     EXPECT_TRUE(aperture.restored);
     EXPECT_NEAR(ApertureDegrees(), 30.0, 1e-9);
-}
-
-// The vessel goes while its effect holds the camera at 80°: the drive puts
-// the saved aperture back, as the end of its sequence would have.
-TEST_F(CameraEffectTest, AVesselDeletedDuringItsEffectGivesTheApertureBack) {
-    Vessel *ship = MakeVessel("Ship", Vec(0, 0, 1e7));
-    MakeVessel("Other", Vec(0, 1e5, 1e7));
-    DriveUnit &drive = MakeDrive(ship, 1);
-    host::World().cameraTarget = host::Handle(ship);
-    ASSERT_TRUE(drive.Engage());
-    RunUntil(drive, Hold);
-    ASSERT_NEAR(ApertureDegrees(), 80.0, 1e-6);
-    DeleteNow(ship);
-    Run(1);
-    EXPECT_NEAR(ApertureDegrees(), 30.0, 1e-9);
-    EXPECT_TRUE(aperture.restored);
-    EXPECT_EQ(drive.GetState(), Idle);
-}
-
-// A vessel that goes after its effect has ended, or whose effect never held
-// the camera, leaves the aperture alone.
-TEST_F(CameraEffectTest, AVesselDeletedOutsideItsEffectLeavesTheCameraAlone) {
-    Vessel *ship = MakeVessel("Ship", Vec(0, 0, 1e7));
-    Vessel *watched = MakeVessel("Watched", Vec(0, 1e5, 1e7));
-    DriveUnit &drive = MakeDrive(ship, 1);
-    host::World().cameraTarget = host::Handle(watched);
-    ASSERT_TRUE(drive.Engage());
-    RunUntil(drive, Hold);
-    host::World().SetCameraAperture(50.0 * kDegree);
-    DeleteNow(ship);
-    Run(1);
-    EXPECT_NEAR(ApertureDegrees(), 50.0, 1e-9);
 }
 
 } // namespace

@@ -1,7 +1,7 @@
 // What has docked to a jumping vessel goes at the jump, whatever shape the
 // docked vessels form: each vessel once, outer vessels before those they
 // are docked to.
-#include "drive_harness.h"
+#include "module_world.h"
 
 #include <map>
 

@@ -1,6 +1,6 @@
 // The fleet command: the leader engages, and ready drives near it take its
 // orientation and engage their own jumps.
-#include "drive_harness.h"
+#include "module_world.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 // The jump sequence: where the vessel arrives and how fast it moves after,
 // the phase timing, the flash objects, the camera effect and what was docked.
-#include "drive_harness.h"
+#include "module_world.h"
 
 #include <cstdio>
 #include <sstream>

@@ -1,15 +1,36 @@
-// Deleting vessels: when they go, and their handles.
-#include "world_fixture.h"
+// Vessels deleted: when the host lets them go and what their handles read
+// then; how the module forgets their drives and display states when the host
+// tells it (opcDeleteVessel); and how a drive whose vessel is gone, told or
+// not, ends what it started and refuses every command.
+#include "module_world.h"
 
 #include <set>
-#include <string>
-#include <vector>
+
+using WorldTest = ModuleWorldTest;
+
+namespace {
+
+std::string NameOf(OBJHANDLE h) {
+    char name[32] = "";
+    oapiGetObjectName(h, name, sizeof name - 1);
+    return name;
+}
+
+OBJHANDLE Make(const char *name, const char *className, VECTOR3 rpos = {}) {
+    VESSELSTATUS2 vs{};
+    vs.version = 2;
+    vs.rbody = oapiGetGbodyByIndex(0);
+    vs.rpos = rpos;
+    return oapiCreateVesselEx(name, className, &vs);
+}
+
+} // namespace
 
 TEST_F(WorldTest, DeletedVesselStaysListedUntilTheEndOfTheStep) {
     static Vessel *victim;
     static bool listedDuringStep;
-    victim = MakeVessel("Doomed");
-    Vessel *w = MakeVessel("Other");
+    victim = AddVessel("Doomed");
+    Vessel *w = AddVessel("Other");
     host::ModuleEntryPoints entry;
     entry.preStep = [](double, double, double) {
         EXPECT_TRUE(oapiDeleteVessel(victim));
@@ -25,45 +46,32 @@ TEST_F(WorldTest, DeletedVesselStaysListedUntilTheEndOfTheStep) {
     EXPECT_FALSE(oapiDeleteVessel(victim)); // gone: nothing to delete
 }
 
-TEST_F(WorldTest, HandlesOfDeletedVesselsStayReadableAndAreNeverReused) {
-    world().AddBody("Earth", 6e24, 6.4e6, Vec(0, 0, 0), Vec(0, 0, 0));
+// Handles of deleted vessels stay readable and are never reused, unless the
+// simulator's memory reuse is on: then a new vessel takes the handle and the
+// interface of the vessel deleted most recently, reset to a fresh state, and
+// a stale handle reads the new vessel.
+TEST_F(WorldTest, HandlesOfDeletedVesselsAndTheirReuse) {
+    host::World().AddBody("Earth", 6e24, 6.4e6, {}, {});
     std::set<OBJHANDLE> seen;
-    VESSELSTATUS2 vs{};
-    vs.version = 2;
-    vs.rbody = world().bodies[0];
     for (int i = 0; i < 50; ++i) {
-        OBJHANDLE h = oapiCreateVesselEx("Hyperspace", "Hyperspace", &vs);
-        ASSERT_NE(h, nullptr);
+        const OBJHANDLE h = Make("Hyperspace", "Hyperspace");
         ASSERT_TRUE(seen.insert(h).second);
         oapiDeleteVessel(h);
         host::FlushDeletions();
     }
-    const OBJHANDLE gone = *seen.begin();
-    char name[16];
-    oapiGetObjectName(gone, name, sizeof name);
-    EXPECT_STREQ(name, "Hyperspace");
-    EXPECT_FALSE(oapiIsVessel(gone));
-    EXPECT_EQ(oapiGetVesselInterface(gone)->GetHandle(), gone);
-}
+    EXPECT_EQ(NameOf(*seen.begin()), "Hyperspace");
+    EXPECT_FALSE(oapiIsVessel(*seen.begin()));
+    EXPECT_EQ(oapiGetVesselInterface(*seen.begin())->GetHandle(), *seen.begin());
 
-// With the simulator's memory reuse a new vessel takes the handle and the
-// interface of the vessel deleted most recently, reset to a fresh state; a
-// stale handle then reads the new vessel.
-TEST_F(WorldTest, WithReuseANewVesselTakesThePlaceOfTheLastDeletedOne) {
-    world().AddBody("Earth", 6e24, 6.4e6, Vec(0, 0, 0), Vec(0, 0, 0));
-    world().reuseDeleted = true;
-    Vessel *first = MakeVessel("First");
-    Vessel *second = MakeVessel("Second", Vec(5, 6, 7), 2);
-    MakeVessel("Stays");
+    host::World().reuseDeleted = true;
+    Vessel *first = AddVessel("First");
+    Vessel *second = AddVessel("Second", Vec(5, 6, 7), 2);
+    AddVessel("Stays");
     second->tanks = {{100.0, 50.0}};
     VESSEL *secondInterface = second->iface;
     ASSERT_TRUE(host::DeleteNow(first));
     ASSERT_TRUE(host::DeleteNow(second));
-
-    VESSELSTATUS2 vs{};
-    vs.version = 2;
-    vs.rpos = Vec(0, 0, 9);
-    const OBJHANDLE made = oapiCreateVesselEx("Flash", "Hyperspace", &vs);
+    const OBJHANDLE made = Make("Flash", "Hyperspace", Vec(0, 0, 9));
     EXPECT_EQ(made, host::Handle(second));
     VESSEL *madeInterface = oapiGetVesselInterface(made);
     EXPECT_EQ(madeInterface, secondInterface);
@@ -71,11 +79,10 @@ TEST_F(WorldTest, WithReuseANewVesselTakesThePlaceOfTheLastDeletedOne) {
     EXPECT_EQ(madeInterface->GetPropellantCount(), 0u);
     EXPECT_EQ(madeInterface->GetDockHandle(0), nullptr);
     EXPECT_EQ(oapiGetMass(made), 1.0);
-    ExpectVecNear(second->pos, Vec(0, 0, 9), 0);
+    EXPECT_EQ(Gap(second->pos, Vec(0, 0, 9)), 0.0);
     EXPECT_EQ(oapiGetObjectByIndex(2), made) << "listed as the newest vessel";
-
-    EXPECT_EQ(oapiCreateVesselEx("Next", "Probe", &vs), host::Handle(first));
-    const OBJHANDLE fresh = oapiCreateVesselEx("Fresh", "Probe", &vs);
+    EXPECT_EQ(Make("Next", "Probe"), host::Handle(first));
+    const OBJHANDLE fresh = Make("Fresh", "Probe");
     EXPECT_NE(fresh, host::Handle(first));
     EXPECT_NE(fresh, host::Handle(second));
     EXPECT_EQ(oapiGetObjectCount(), 5u);
@@ -85,12 +92,6 @@ namespace {
 
 std::vector<std::string> order;
 Vessel *escort = nullptr;
-
-std::string NameOf(OBJHANDLE h) {
-    char name[32] = "";
-    oapiGetObjectName(h, name, sizeof name - 1);
-    return name;
-}
 
 // A display that reports when it goes and whether its vessel is still listed then.
 class Witness : public MFD {
@@ -132,16 +133,16 @@ void OnDeleteVessel(OBJHANDLE h) {
 // the same path at once.
 TEST_F(WorldTest, EachDeletionMovesTheCameraTellsTheModuleClosesDisplaysThenRemoves) {
     order.clear();
-    world().AddBody("Earth", 6e24, 6.4e6, Vec(0, 0, 0), Vec(0, 0, 0));
-    Vessel *carrier = MakeVessel("Carrier", {}, 1);
-    escort = MakeVessel("Escort");
-    Vessel *watcher = MakeVessel("Watcher", {}, 1);
-    ASSERT_TRUE(world().Dock(carrier, 0, watcher, 0));
+    host::World().AddBody("Earth", 6e24, 6.4e6, {}, {});
+    Vessel *carrier = AddVessel("Carrier", {}, 1);
+    escort = AddVessel("Escort");
+    Vessel *watcher = AddVessel("Watcher", {}, 1);
+    ASSERT_TRUE(host::World().Dock(carrier, 0, watcher, 0));
     MFDMODESPEC spec{const_cast<char *>("Witness"), OAPI_KEY_W, WitnessProc};
     const int mode = oapiRegisterMFDMode(spec);
     ASSERT_TRUE(Open(carrier, 0));
     ASSERT_TRUE(Open(escort, 0));
-    world().cameraTarget = carrier;
+    host::World().cameraTarget = carrier;
     host::ModuleEntryPoints entry;
     entry.deleteVessel = OnDeleteVessel;
     host::AttachModule(entry);
@@ -174,40 +175,202 @@ TEST_F(WorldTest, EachDeletionMovesTheCameraTellsTheModuleClosesDisplaysThenRemo
     oapiUnregisterMFDMode(mode);
 }
 
-namespace {
-
-std::vector<std::string> told;
-
-// Deletes "Low" when told of "Mid", and "Top" when told of "Low".
-void DeleteNeighbours(OBJHANDLE h) {
-    const std::string name = NameOf(h);
-    told.push_back(name);
-    const char *next = name == "Mid" ? "Low" : name == "Low" ? "Top" : nullptr;
-    if (next) {
-        EXPECT_TRUE(oapiDeleteVessel(oapiGetObjectByName(const_cast<char *>(next))));
-    }
-}
-
-} // namespace
-
 // The end of a frame walks the list from the last index to the first: of the
 // vessels marked in the frame the last listed goes first; one marked during
 // the walk goes in it when its index is still ahead, a frame later when the
-// walk has passed it.
+// walk has passed it. Told of "Mid", the module deletes "Low"; told of "Low", "Top".
 TEST_F(WorldTest, TheWalkGoesFromTheLastIndexAndLeavesPassedOnesForTheNextFrame) {
-    told.clear();
-    world().AddBody("Earth", 6e24, 6.4e6, Vec(0, 0, 0), Vec(0, 0, 0));
+    order.clear();
+    host::World().AddBody("Earth", 6e24, 6.4e6, {}, {});
     for (const char *name : {"Low", "Mid", "Keep", "Top"})
-        MakeVessel(name);
+        AddVessel(name);
     host::ModuleEntryPoints entry;
-    entry.deleteVessel = DeleteNeighbours;
+    entry.deleteVessel = [](OBJHANDLE h) {
+        order.push_back(NameOf(h));
+        const char *next = order.back() == "Mid" ? "Low" : order.back() == "Low" ? "Top" : "";
+        if (*next) {
+            EXPECT_TRUE(oapiDeleteVessel(oapiGetObjectByName(const_cast<char *>(next))));
+        }
+    };
     host::AttachModule(entry);
     ASSERT_TRUE(oapiDeleteVessel(oapiGetObjectByName(const_cast<char *>("Mid"))));
     host::RunSteps(1);
-    EXPECT_EQ(told, (std::vector<std::string>{"Mid", "Low"}));
+    EXPECT_EQ(order, (std::vector<std::string>{"Mid", "Low"}));
     EXPECT_EQ(oapiGetObjectCount(), 3u) << "Top waits for the next frame";
     host::RunSteps(1);
-    EXPECT_EQ(told, (std::vector<std::string>{"Mid", "Low", "Top"}));
+    EXPECT_EQ(order, (std::vector<std::string>{"Mid", "Low", "Top"}));
     ASSERT_EQ(oapiGetObjectCount(), 2u);
     EXPECT_EQ(NameOf(oapiGetObjectByIndex(1)), "Keep");
 }
+
+// The module told: three charging drives share the steps; once one vessel
+// is gone, the other two share them alone: ten increments each in 30 steps,
+// then thirty each in 60.
+TEST_F(DisplayTest, ADeletedVesselsDriveLeavesTheStepRotation) {
+    Vessel *pod = AddShip("Pod", Vec(2000, 0, 0), {}, Vec(0, 0, 1), {20000.0});
+    scout->tanks[0].mass = 20000.0;
+    tug->tanks[0].mass = 20000.0;
+    for (Vessel *v : {scout, tug, pod}) {
+        Open(v, 0);
+        Key(v, 0, OAPI_KEY_C);
+    }
+    host::RunSteps(30);
+    for (Vessel *v : {scout, tug, pod})
+        EXPECT_EQ(v->tanks[0].mass, 20000.0 - 10 * 60.0) << v->name;
+    ASSERT_TRUE(host::DeleteNow(pod));
+    EXPECT_EQ(driveRegistry->EntryCount(), 2u);
+    EXPECT_EQ(stateRegistry->EntryCount(), 2u);
+    host::RunSteps(60);
+    EXPECT_EQ(scout->tanks[0].mass, 20000.0 - 40 * 60.0);
+    EXPECT_EQ(tug->tanks[0].mass, 20000.0 - 40 * 60.0);
+}
+
+// The simulator may give a new vessel the memory of a deleted one: it gets a
+// new drive (with its own sound connection) and new display states.
+TEST_F(DisplayTest, AVesselAtTheAddressOfADeletedOneStartsAfresh) {
+    host::World().reuseDeleted = true;
+    DriveMFD *old = Open(tug, 0);
+    Open(tug, 3);
+    Key(tug, 0, OAPI_KEY_C);
+    Key(tug, 0, OAPI_KEY_M);
+    Key(tug, 0, OAPI_KEY_N);
+    host::RunSteps(20);
+    ASSERT_GT(old->drive->GetCellCharge(), 0.0);
+    VESSEL *const oldInterface = tug->iface;
+    ASSERT_TRUE(host::DeleteNow(tug));
+    EXPECT_TRUE(driveRegistry->empty);
+    EXPECT_TRUE(stateRegistry->empty);
+
+    Vessel *barge = host::World().VesselFromHandle(Make("Barge", "Barge"));
+    ASSERT_EQ(barge->iface, oldInterface);
+    barge->tanks.push_back(host::Tank{1000.0, 1000.0});
+    TakeTranscript();
+    DriveMFD *fresh = Open(barge, 0);
+    EXPECT_EQ(Count(TakeTranscript(), "LoadVesselWaveOBSound3"), 6);
+    EXPECT_EQ(fresh->drive->GetCellCharge(), 0.0);
+    EXPECT_EQ(fresh->drive->GetState(), Idle);
+    EXPECT_EQ(fresh->state->displayMode, 0);
+    EXPECT_EQ(fresh->state->targetIndex, 2u) << "its own place in the object list";
+    EXPECT_EQ(Line(barge, 0, "Target name"), "Barge");
+}
+
+// A display still open and an input box still open for the vessel let go of
+// it: the display closes cleanly, the box's answer is refused, and the other
+// vessel's display and box work as before. With one bucket, the states of
+// both vessels share one chain, and only the deleted vessel's leave it.
+TEST_F(DisplayTest, ADeletedVesselsDisplaysAndInputBoxLetGo) {
+    delete stateRegistry;
+    stateRegistry = new KeyedTable(0);
+    Open(tug, 2);
+    Open(scout, 1);
+    Open(tug, 0);
+    Key(tug, 0, OAPI_KEY_S);
+    ASSERT_TRUE(host::DeleteNow(tug));
+    EXPECT_EQ(stateRegistry->EntryCount(), 1u);
+    EXPECT_EQ(host::DisplayObject(tug, 0), nullptr);
+    ASSERT_TRUE(host::InputBoxOpen());
+    EXPECT_FALSE(Answer("1500,2")) << "nothing left to set";
+    host::CancelInputBox(nullptr);
+    host::RunSteps(10);
+    Key(scout, 1, OAPI_KEY_S);
+    EXPECT_TRUE(Answer("1500,2"));
+    EXPECT_EQ(Line(scout, 1, "Distance set"), "1.500000e+03m");
+}
+
+// A vessel deleted during its flash: its flash objects stand after it in the
+// object list, so the simulator's walk, from the last index down, has passed
+// them and deletes them a frame later. They live on for that frame without
+// the light, whose record went with the drive. So does a flash standing when
+// the run ends.
+TEST_F(DisplayTest, ADeletedVesselsFlashObjectsOutliveItUnlit) {
+    for (const char *name : {"Jumper", "Late"}) {
+        Vessel *v = AddShip(name, Vec(5000, 0, 0), {}, Vec(0, 0, 1), {20000.0});
+        Open(v, 0);
+        Key(v, 0, OAPI_KEY_C);
+        host::RunSteps(101);
+        Key(v, 0, OAPI_KEY_J);
+        for (int i = 0; i < 100 && Flashes().empty(); ++i)
+            host::RunSteps(1);
+        ASSERT_EQ(Flashes().size(), 2u);
+        TakeTranscript();
+        if (v->name == "Late") {
+            host::EndRun();
+        } else {
+            ASSERT_TRUE(host::DeleteNow(v));
+        }
+        EXPECT_EQ(Count(TakeTranscript(), "beacon removed from Hyperspace\n"), 2) << name;
+        ASSERT_EQ(Flashes().size(), 2u);
+        for (Vessel *flash : Flashes())
+            EXPECT_TRUE(flash->beacons.empty());
+        if (v->name == "Late")
+            break;
+        host::RunSteps(1);
+        const std::string t = TakeTranscript();
+        EXPECT_EQ(t.find("beacon Hyperspace"), std::string::npos) << "nothing left to draw";
+        EXPECT_EQ(Count(t, "vessel Hyperspace deleted"), 2);
+        EXPECT_TRUE(Flashes().empty());
+    }
+}
+
+// A flash object deleted by someone else is not deleted again.
+TEST_F(DriveTest, AFlashObjectDeletedBySomeoneElseIsNotDeletedAgain) {
+    DriveUnit &drive = MakeDrive(MakeVessel("Ship", Vec(0, 0, 1e7)), 1);
+    ASSERT_TRUE(drive.Engage());
+    RunUntil(drive, Flash);
+    ASSERT_EQ(Flashes().size(), 2u);
+    host::DeleteNow(Flashes()[0]);
+    RunUntil(drive, Decelerate);
+    EXPECT_EQ(Flashes().size(), 0u);
+    EXPECT_EQ(Count(Transcript(), "vessel Hyperspace deleted"), 2);
+}
+
+// A vessel gone in some phase of its drive, the camera on it or elsewhere:
+// at its next turn the drive ends what it started, as the end of the
+// sequence would have (the charge loop stops, the flash objects go, a camera
+// it widened gets the saved aperture back, the sequence's progress is
+// dropped), and it refuses every command from then on.
+struct GonePhase {
+    DriveState phase;
+    bool watched; // the camera on the vessel
+};
+
+class GoneVessel : public DriveTest, public ::testing::WithParamInterface<GonePhase> {};
+
+TEST_P(GoneVessel, ItsDriveEndsWhatItStartedAndRefusesEveryCommand) {
+    const GonePhase row = GetParam();
+    Vessel *ship = MakeVessel("Ship", Vec(0, 0, 1e7));
+    Vessel *other = MakeVessel("Other", Vec(0, 1e5, 1e7));
+    DriveUnit &drive = MakeDrive(ship, row.phase == Charging ? 0 : 1,
+                                 ConnectSound(ship, "Sound\\TarselMFD\\x.wav"));
+    host::World().cameraTarget = host::Handle(row.watched ? ship : other);
+    ASSERT_TRUE(row.phase == Charging ? drive.StartCharge() : drive.Engage());
+    Run(5);
+    RunUntil(drive, row.phase);
+    if (!row.watched)
+        host::World().SetCameraAperture(50.0 * kDegree);
+    ASSERT_EQ(Flashes().size(), row.phase == Flash ? 2u : 0u);
+    TakeTranscript();
+    ASSERT_TRUE(host::DeleteNow(ship));
+    Run(1);
+    EXPECT_EQ(drive.GetState(), Idle);
+    EXPECT_EQ(drive.GetCellCharge() == 0.0, row.phase != Charging);
+    EXPECT_EQ(drive.departFlash, nullptr);
+    EXPECT_EQ(drive.arriveFlash, nullptr);
+    EXPECT_EQ(Flashes().size(), 0u);
+    EXPECT_NEAR(ApertureDegrees(), row.watched ? 30.0 : 50.0, 1e-9);
+    EXPECT_TRUE(aperture.restored);
+    Run(30);
+    const std::string t = TakeTranscript();
+    EXPECT_EQ(Count(t, "StopVesselWave3 id=0 slot=50"), row.phase == Charging ? 1 : 0);
+    EXPECT_EQ(t.find("PlayVesselWaveOBSound3"), std::string::npos);
+    EXPECT_EQ(Count(t, "vessel Hyperspace deleted"), row.phase == Flash ? 2 : 0);
+    EXPECT_FALSE(drive.Engage());
+    EXPECT_FALSE(drive.StartCharge());
+    EXPECT_FALSE(drive.CanEngage());
+}
+
+INSTANTIATE_TEST_SUITE_P(Phases, GoneVessel,
+                         ::testing::Values(GonePhase{Charging, true}, GonePhase{Accelerate, true},
+                                           GonePhase{Hold, true}, GonePhase{Hold, false},
+                                           GonePhase{Flash, true}, GonePhase{Decelerate, true},
+                                           GonePhase{Decelerate, false}));

@@ -1,13 +1,15 @@
 // The object list as modules see it: order, lookup and names.
-#include "world_fixture.h"
+#include "module_world.h"
+
+using WorldTest = ModuleWorldTest;
 
 #include <cstring>
 
 TEST_F(WorldTest, BodiesStandBeforeVesselsAndLookupByNameIgnoresCase) {
-    Vessel *a = MakeVessel("Hyperspace");
-    host::Body *earth = world().AddBody("Earth", 6e24, 6.4e6, Vec(0, 0, 0), Vec(0, 0, 0));
-    Vessel *b = MakeVessel("Hyperspace");
-    host::Body *moon = world().AddBody("Moon", 7.3e22, 1.7e6, Vec(4e8, 0, 0), Vec(0, 0, 0));
+    Vessel *a = AddVessel("Hyperspace");
+    host::Body *earth = host::World().AddBody("Earth", 6e24, 6.4e6, Vec(0, 0, 0), Vec(0, 0, 0));
+    Vessel *b = AddVessel("Hyperspace");
+    host::Body *moon = host::World().AddBody("Moon", 7.3e22, 1.7e6, Vec(4e8, 0, 0), Vec(0, 0, 0));
 
     ASSERT_EQ(oapiGetObjectCount(), 4u);
     EXPECT_EQ(oapiGetObjectByIndex(0), earth);
@@ -44,11 +46,11 @@ TEST_F(WorldTest, BodiesStandBeforeVesselsAndLookupByNameIgnoresCase) {
 // The object list keeps the scenario's order; the gravitating bodies are
 // counted heaviest first, equal masses in that order.
 TEST_F(WorldTest, GravitatingBodiesAreCountedHeaviestFirst) {
-    host::Body *moon = world().AddBody("Moon", 7.3e22, 1.7e6, Vec(4e8, 0, 0), Vec(0, 0, 0));
-    host::Body *twinA = world().AddBody("TwinA", 1e20, 1e5, Vec(1e9, 0, 0), Vec(0, 0, 0));
-    host::Body *sun = world().AddBody("Sun", 2e30, 7e8, Vec(1.5e11, 0, 0), Vec(0, 0, 0));
-    host::Body *twinB = world().AddBody("TwinB", 1e20, 1e5, Vec(2e9, 0, 0), Vec(0, 0, 0));
-    host::Body *earth = world().AddBody("Earth", 6e24, 6.4e6, Vec(0, 0, 0), Vec(0, 0, 0));
+    host::Body *moon = host::World().AddBody("Moon", 7.3e22, 1.7e6, Vec(4e8, 0, 0), Vec(0, 0, 0));
+    host::Body *twinA = host::World().AddBody("TwinA", 1e20, 1e5, Vec(1e9, 0, 0), Vec(0, 0, 0));
+    host::Body *sun = host::World().AddBody("Sun", 2e30, 7e8, Vec(1.5e11, 0, 0), Vec(0, 0, 0));
+    host::Body *twinB = host::World().AddBody("TwinB", 1e20, 1e5, Vec(2e9, 0, 0), Vec(0, 0, 0));
+    host::Body *earth = host::World().AddBody("Earth", 6e24, 6.4e6, Vec(0, 0, 0), Vec(0, 0, 0));
     const host::Body *const heaviestFirst[] = {sun, earth, moon, twinA, twinB};
     for (int i = 0; i < 5; ++i)
         EXPECT_EQ(oapiGetGbodyByIndex(i), heaviestFirst[i]) << i;

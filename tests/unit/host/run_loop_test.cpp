@@ -1,5 +1,8 @@
 // The run loop: clock, body motion, the step hook, camera aperture and the transcript.
-#include "world_fixture.h"
+#include "module_world.h"
+#include "world/module_logs.h"
+
+using WorldTest = ModuleWorldTest;
 
 #include <cmath>
 #include <vector>
@@ -25,8 +28,9 @@ Vessel *mover = nullptr;
 // tests/scenarios/gravity_fall.scn.
 TEST_F(WorldTest, EachStepPassesTheTimeBeforeItAndBodiesMoveWithoutDrift) {
     seen.clear();
-    host::Body *b = world().AddBody("Moon", 7e22, 1.7e6, Vec(1e8, 0, 0), Vec(0.1, -1023.7, 3.3));
-    mover = MakeVessel("Mover");
+    host::Body *b =
+        host::World().AddBody("Moon", 7e22, 1.7e6, Vec(1e8, 0, 0), Vec(0.1, -1023.7, 3.3));
+    mover = AddVessel("Mover");
     mover->vel = Vec(10, 0, 0);
     host::ModuleEntryPoints entry;
     entry.preStep = [](double simt, double simdt, double mjd) {
@@ -36,8 +40,8 @@ TEST_F(WorldTest, EachStepPassesTheTimeBeforeItAndBodiesMoveWithoutDrift) {
         EXPECT_DOUBLE_EQ(mjd, 51544.5 + simt / 86400.0);
     };
     host::AttachModule(entry);
-    world().startTime = world().simTime = 100.0;
-    world().stepLength = 0.1;
+    host::World().startTime = host::World().simTime = 100.0;
+    host::World().stepLength = 0.1;
     host::RunSteps(3);
     host::RunSteps(0);
     host::RunSteps(-4);
@@ -59,7 +63,7 @@ TEST_F(WorldTest, EachStepPassesTheTimeBeforeItAndBodiesMoveWithoutDrift) {
 
 // Each transcript line carries the simulation time.
 TEST_F(WorldTest, CameraApertureIsClampedAndChangesAreLoggedWithTheTime) {
-    world().cameraAperture = 20 * kDeg;
+    host::World().cameraAperture = 20 * kDeg;
     oapiCameraSetAperture(45 * kDeg);
     EXPECT_NEAR(oapiCameraAperture(), 45 * kDeg, 1e-15);
     oapiCameraSetAperture(45 * kDeg); // unchanged: not logged again
@@ -69,12 +73,12 @@ TEST_F(WorldTest, CameraApertureIsClampedAndChangesAreLoggedWithTheTime) {
     EXPECT_DOUBLE_EQ(oapiCameraAperture(), 0.1 * kDeg);
     oapiCameraSetAperture(std::nan(""));
     EXPECT_DOUBLE_EQ(oapiCameraAperture(), 0.1 * kDeg);
-    world().simTime = 12.3;
+    host::World().simTime = 12.3;
     host::Event("text %d", 7);
-    world().simTime = -1.5;
+    host::World().simTime = -1.5;
     HostTranscriptEvent("sound call");
     HostTranscriptEvent(nullptr);
-    world().simTime = 123456.7894;
+    host::World().simTime = 123456.7894;
     host::Event("late");
     host::Print("object 0 Earth body");
     EXPECT_EQ(Transcript(), "[   0.000] camera aperture 45.000 deg\n"

@@ -1,5 +1,5 @@
 // The twelve buttons, their keys and menu, and what each key does.
-#include "display_fixture.h"
+#include "module_world.h"
 
 namespace {
 

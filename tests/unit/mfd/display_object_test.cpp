@@ -1,6 +1,6 @@
 // Opening the mode: the drive shared by a vessel's displays, with its six
 // waves loaded once, and the state kept per display position.
-#include "display_fixture.h"
+#include "module_world.h"
 #include "mfd/msg_proc.h"
 
 namespace {

@@ -1,6 +1,6 @@
 // The fuel and distance boxes, and boxes that outlive their display (the
 // target box is flown by tests/scenarios/target_box.scn).
-#include "display_fixture.h"
+#include "module_world.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
 // The page: grid positions, colours, fonts, the capacitor bar and its texts.
-#include "display_fixture.h"
+#include "module_world.h"
 
 #include <cstring>
 

@@ -1,6 +1,6 @@
 // The "Mode value" line of the own vessel and the jump advice; the readouts
 // of other targets are flown by tests/scenarios/target_readouts.scn.
-#include "display_fixture.h"
+#include "module_world.h"
 #include "mfd/course_math.h"
 
 #include <utility>
