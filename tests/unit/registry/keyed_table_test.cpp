@@ -153,3 +153,19 @@ TEST(KeyedTable, RemoveTakesOneKeyOutOfHeadMiddleOrTail) {
     KeyedTable refused(40);
     EXPECT_EQ(refused.Remove("a"), 0u);
 }
+
+// lookup2 over every tail length and block count up to 60 bytes, unaligned,
+// with bytes of every value (high ones too, so that sign extension would
+// show) and three initial values, folded into one value. Pinned against Bob
+// Jenkins' published lookup2; a null key of length 0 hashes as any.
+TEST(KeyedTable, HashKeyIsLookup2) {
+    uint8_t bytes[61];
+    for (size_t i = 0; i < sizeof bytes; ++i)
+        bytes[i] = uint8_t(i * 97 + 200);
+    uint32_t folded = 0;
+    for (uint32_t initial : {0u, 1u, 0xdeadbeefu})
+        for (uint32_t length = 0; length <= 60; ++length)
+            folded = folded * 31 + KeyedTable::HashKey(bytes + 1, length, initial);
+    EXPECT_EQ(folded, 615847809u);
+    EXPECT_EQ(KeyedTable::HashKey(nullptr, 0, 0), 0xbd49d10du);
+}
