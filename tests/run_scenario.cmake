@@ -3,6 +3,10 @@
 # (WAVES is their generator). A settings file beside the scenario (same name,
 # .ini) is the module's settings file in that root; TARSEL_SIM_WRAPPER in the
 # environment (such as a valgrind command line) runs the host under it.
+# A file beside the scenario with the same name and the extension .out is
+# its standard output, byte for byte, but for the line of the module's date
+# (which is the sources' date). A flight whose output differs leaves it in
+# its root as NAME.out.
 get_filename_component(base ${SCENARIO} NAME_WE)
 get_filename_component(folder ${SCENARIO} DIRECTORY)
 set(root ${WORK}/${base})
@@ -18,7 +22,17 @@ if(EXISTS ${folder}/${base}.ini)
 endif()
 separate_arguments(wrapper UNIX_COMMAND "$ENV{TARSEL_SIM_WRAPPER}")
 execute_process(COMMAND ${wrapper} ${SIM} --root ${root} --out ${root} ${SCENARIO}
-                RESULT_VARIABLE status)
+                RESULT_VARIABLE status OUTPUT_VARIABLE output)
 if(NOT status EQUAL EXPECTED)
+    message("${output}")
     message(FATAL_ERROR "${SCENARIO}: exit status ${status}, expected ${EXPECTED}")
+endif()
+if(EXISTS ${folder}/${base}.out)
+    file(READ ${folder}/${base}.out expected)
+    string(REGEX REPLACE "\\[[ 0-9.]+\\] module date \"[^\n]*\"\n" "" output "${output}")
+    if(NOT output STREQUAL expected)
+        file(WRITE ${root}/${base}.out "${output}")
+        message(FATAL_ERROR "${SCENARIO}: the output differs from ${base}.out beside it; "
+                            "diff it with ${root}/${base}.out")
+    endif()
 endif()

@@ -1,7 +1,11 @@
-// Opening the mode: the drive shared by a vessel's displays, with its six
-// waves loaded once, and the state kept per display position.
-#include "module_world.h"
+// The display object as the simulator meets it: the drive shared by a
+// vessel's displays, with its six waves loaded once, the state kept per
+// display position, and what it answers outside its tables. Keys, buttons,
+// boxes, the page and the readouts are flown by the scenarios
+// (buttons_and_keys, input_boxes, page_layout, course_advice, target_readouts).
+#include "mfd/course_math.h"
 #include "mfd/msg_proc.h"
+#include "module_world.h"
 
 namespace {
 
@@ -36,11 +40,30 @@ TEST_F(DisplayObject, DisplaysOfOneVesselShareTheDriveButNotTheState) {
     EXPECT_EQ(Line(scout, 1, "Display mode"), "Target size");
 }
 
+// No label outside the twelve buttons; a display mode outside the ten shows
+// "n/a"; every display draws with the one brush made for them all.
+TEST_F(DisplayObject, OutsideItsTablesAndItsOneBrush) {
+    const int brushes = host::LiveCreatedBrushCount();
+    DriveMFD *display = Open(scout, 0);
+    Open(tug, 3);
+    Draw(tug, 3);
+    EXPECT_EQ(display->ButtonLabel(12), nullptr);
+    EXPECT_EQ(display->ButtonLabel(-1), nullptr);
+    EXPECT_EQ(display->ButtonMenu(nullptr), 12);
+    for (int mode : {10, -1}) {
+        display->state->displayMode = mode;
+        const host::Page page = Draw(scout, 0);
+        EXPECT_EQ(LineOf(page, "Mode value"), "n/a") << mode;
+        EXPECT_EQ(LineOf(page, "Display mode"), "n/a") << mode;
+    }
+    EXPECT_EQ(host::LiveCreatedBrushCount(), brushes + 1);
+    EXPECT_EQ(sharedBrushColour, RGB(0, 128, 0));
+}
+
 // A registry without buckets holds nothing: the mode then gives a display
 // without a drive rather than a drive or state that nothing would step or
 // free, for the simulator takes whatever it gets. That display says so in
-// one line and refuses every command (its answer is checked with the
-// allocation failures, tests/unit/registry).
+// one line and refuses every command (its answer: tests/unit/alloc).
 TEST_F(DisplayObject, RegistriesWithoutBucketsGiveADisplayWithoutADrive) {
     for (KeyedTable **registry : {&driveRegistry, &stateRegistry}) {
         KeyedTable *kept = *registry;
@@ -71,6 +94,28 @@ TEST_F(DisplayObject, TheProcedureGivesADisplayEvenWithoutAVessel) {
     EXPECT_EQ(static_cast<DriveMFD *>(display)->drive, nullptr);
     delete display;
     EXPECT_TRUE(driveRegistry->empty);
+}
+
+TEST_F(DisplayObject, AVesselThatIsGoneIsNotReadThroughItsInterface) {
+    DriveMFD *display = Open(scout, 0);
+    // Taken out of the world behind the display framework's back, which would
+    // close the display first, so that the display object outlives its vessel.
+    ASSERT_TRUE(host::World().RequestDelete(scout));
+    host::World().Remove(scout);
+    host::DrawingSurface surface(256, 256);
+    display->Update(surface.Handle());
+    host::Page page;
+    surface.TakeDrawing(&page);
+    EXPECT_EQ(LineOf(page, "Fuel source"), "OFF");
+    EXPECT_EQ(LineOf(page, "Fuel mass"), "n/a");
+    EXPECT_EQ(LineOf(page, "Mode value"), "n/a");
+}
+
+// Two opposite axes that rounding left a hair longer than 1 are 180° apart, not NaN.
+TEST(CourseMath, ChordAngleOfOppositeAxesAHairLongerThanOne) {
+    const double over = 1.0000000000000002;
+    const VECTOR3 a{{over, 0.0, 0.0}}, b{{-over, 0.0, 0.0}};
+    EXPECT_NEAR(course::ChordAngle(a, b), 180.0, 1e-9);
 }
 
 } // namespace
