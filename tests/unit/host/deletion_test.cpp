@@ -1,7 +1,8 @@
 // Vessels deleted: when the host lets them go and what their handles read
 // then; how the module forgets their drives and display states when the host
-// tells it (opcDeleteVessel); and how a drive whose vessel is gone, told or
-// not, ends what it started and refuses every command.
+// tells it (opcDeleteVessel; the flights vessel_deleted, flash_outlives_vessel
+// and stress/deletions_every_phase show the rest); and how a drive whose
+// vessel is gone, told or not, ends what it started and refuses every command.
 #include "module_world.h"
 
 #include <set>
@@ -203,28 +204,6 @@ TEST_F(WorldTest, TheWalkGoesFromTheLastIndexAndLeavesPassedOnesForTheNextFrame)
     EXPECT_EQ(NameOf(oapiGetObjectByIndex(1)), "Keep");
 }
 
-// The module told: three charging drives share the steps; once one vessel
-// is gone, the other two share them alone: ten increments each in 30 steps,
-// then thirty each in 60.
-TEST_F(DisplayTest, ADeletedVesselsDriveLeavesTheStepRotation) {
-    Vessel *pod = AddShip("Pod", Vec(2000, 0, 0), {}, Vec(0, 0, 1), {20000.0});
-    scout->tanks[0].mass = 20000.0;
-    tug->tanks[0].mass = 20000.0;
-    for (Vessel *v : {scout, tug, pod}) {
-        Open(v, 0);
-        Key(v, 0, OAPI_KEY_C);
-    }
-    host::RunSteps(30);
-    for (Vessel *v : {scout, tug, pod})
-        EXPECT_EQ(v->tanks[0].mass, 20000.0 - 10 * 60.0) << v->name;
-    ASSERT_TRUE(host::DeleteNow(pod));
-    EXPECT_EQ(driveRegistry->EntryCount(), 2u);
-    EXPECT_EQ(stateRegistry->EntryCount(), 2u);
-    host::RunSteps(60);
-    EXPECT_EQ(scout->tanks[0].mass, 20000.0 - 40 * 60.0);
-    EXPECT_EQ(tug->tanks[0].mass, 20000.0 - 40 * 60.0);
-}
-
 // The simulator may give a new vessel the memory of a deleted one: it gets a
 // new drive (with its own sound connection) and new display states.
 TEST_F(DisplayTest, AVesselAtTheAddressOfADeletedOneStartsAfresh) {
@@ -252,64 +231,6 @@ TEST_F(DisplayTest, AVesselAtTheAddressOfADeletedOneStartsAfresh) {
     EXPECT_EQ(fresh->state->displayMode, 0);
     EXPECT_EQ(fresh->state->targetIndex, 2u) << "its own place in the object list";
     EXPECT_EQ(Line(barge, 0, "Target name"), "Barge");
-}
-
-// A display still open and an input box still open for the vessel let go of
-// it: the display closes cleanly, the box's answer is refused, and the other
-// vessel's display and box work as before. With one bucket, the states of
-// both vessels share one chain, and only the deleted vessel's leave it.
-TEST_F(DisplayTest, ADeletedVesselsDisplaysAndInputBoxLetGo) {
-    delete stateRegistry;
-    stateRegistry = new KeyedTable(0);
-    Open(tug, 2);
-    Open(scout, 1);
-    Open(tug, 0);
-    Key(tug, 0, OAPI_KEY_S);
-    ASSERT_TRUE(host::DeleteNow(tug));
-    EXPECT_EQ(stateRegistry->EntryCount(), 1u);
-    EXPECT_EQ(host::DisplayObject(tug, 0), nullptr);
-    ASSERT_TRUE(host::InputBoxOpen());
-    EXPECT_FALSE(Answer("1500,2")) << "nothing left to set";
-    host::CancelInputBox(nullptr);
-    host::RunSteps(10);
-    Key(scout, 1, OAPI_KEY_S);
-    EXPECT_TRUE(Answer("1500,2"));
-    EXPECT_EQ(Line(scout, 1, "Distance set"), "1.500000e+03m");
-}
-
-// A vessel deleted during its flash: its flash objects stand after it in the
-// object list, so the simulator's walk, from the last index down, has passed
-// them and deletes them a frame later. They live on for that frame without
-// the light, whose record went with the drive. So does a flash standing when
-// the run ends.
-TEST_F(DisplayTest, ADeletedVesselsFlashObjectsOutliveItUnlit) {
-    for (const char *name : {"Jumper", "Late"}) {
-        Vessel *v = AddShip(name, Vec(5000, 0, 0), {}, Vec(0, 0, 1), {20000.0});
-        Open(v, 0);
-        Key(v, 0, OAPI_KEY_C);
-        host::RunSteps(101);
-        Key(v, 0, OAPI_KEY_J);
-        for (int i = 0; i < 100 && Flashes().empty(); ++i)
-            host::RunSteps(1);
-        ASSERT_EQ(Flashes().size(), 2u);
-        TakeTranscript();
-        if (v->name == "Late") {
-            host::EndRun();
-        } else {
-            ASSERT_TRUE(host::DeleteNow(v));
-        }
-        EXPECT_EQ(Count(TakeTranscript(), "beacon removed from Hyperspace\n"), 2) << name;
-        ASSERT_EQ(Flashes().size(), 2u);
-        for (Vessel *flash : Flashes())
-            EXPECT_TRUE(flash->beacons.empty());
-        if (v->name == "Late")
-            break;
-        host::RunSteps(1);
-        const std::string t = TakeTranscript();
-        EXPECT_EQ(t.find("beacon Hyperspace"), std::string::npos) << "nothing left to draw";
-        EXPECT_EQ(Count(t, "vessel Hyperspace deleted"), 2);
-        EXPECT_TRUE(Flashes().empty());
-    }
 }
 
 // A flash object deleted by someone else is not deleted again.
