@@ -4,9 +4,9 @@
 # .ini) is the module's settings file in that root; TARSEL_SIM_WRAPPER in the
 # environment (such as a valgrind command line) runs the host under it.
 # A file beside the scenario with the same name and the extension .out is
-# its standard output, byte for byte, but for the line of the module's date
-# (which is the sources' date). A flight whose output differs leaves it in
-# its root as NAME.out.
+# its standard output, byte for byte, with the module's date (the sources'
+# date, in __DATE__'s form) written as "DATE" and the root folder as "ROOT".
+# A flight whose output differs leaves it in its root as NAME.out.
 get_filename_component(base ${SCENARIO} NAME_WE)
 get_filename_component(folder ${SCENARIO} DIRECTORY)
 set(root ${WORK}/${base})
@@ -29,7 +29,9 @@ if(NOT status EQUAL EXPECTED)
 endif()
 if(EXISTS ${folder}/${base}.out)
     file(READ ${folder}/${base}.out expected)
-    string(REGEX REPLACE "\\[[ 0-9.]+\\] module date \"[^\n]*\"\n" "" output "${output}")
+    string(REGEX REPLACE "(\\] module date )\"[A-Z][a-z][a-z] [ 0-9][0-9] [0-9][0-9][0-9][0-9]\"\n"
+                         "\\1\"DATE\"\n" output "${output}")
+    string(REPLACE "${root}" "ROOT" output "${output}")
     if(NOT output STREQUAL expected)
         file(WRITE ${root}/${base}.out "${output}")
         message(FATAL_ERROR "${SCENARIO}: the output differs from ${base}.out beside it; "

@@ -1,8 +1,8 @@
-// The display object as the simulator meets it: the drive shared by a
-// vessel's displays, with its six waves loaded once, the state kept per
-// display position, and what it answers outside its tables. Keys, buttons,
-// boxes, the page and the readouts are flown by the scenarios
-// (buttons_and_keys, input_boxes, page_layout, course_advice, target_readouts).
+// The display object where no flight reaches it: what it answers outside
+// its tables, without a drive, without a vessel. Keys, buttons, boxes, the
+// page, the readouts and the drive shared by a vessel's displays are flown
+// by the scenarios (buttons_and_keys, input_boxes, page_layout,
+// course_advice, target_readouts, display_commands).
 #include "mfd/course_math.h"
 #include "mfd/msg_proc.h"
 #include "module_world.h"
@@ -10,35 +10,6 @@
 namespace {
 
 using DisplayObject = DisplayTest;
-
-TEST_F(DisplayObject, DisplaysOfOneVesselShareTheDriveButNotTheState) {
-    DriveMFD *left = Open(scout, 0);
-    ASSERT_GE(left->soundId, 0);
-    std::string events = TakeTranscript();
-    const char *files[] = {"load", "engage", "woosh1", "bang", "woosh2", "cancel"};
-    size_t at = 0;
-    for (int i = 0; i < 6; ++i) {
-        std::string load = "LoadVesselWaveOBSound3 id=" + std::to_string(left->soundId) +
-                           " slot=" + std::to_string(50 + i) + " file=\"Sound\\TarselMFD\\" +
-                           files[i] + ".wav\"";
-        at = events.find(load, at);
-        ASSERT_NE(at, std::string::npos) << load;
-    }
-
-    DriveMFD *right = Open(scout, 1);
-    EXPECT_EQ(Count(TakeTranscript(), "LoadVesselWaveOBSound3"), 0);
-    EXPECT_EQ(left->drive, right->drive);
-    EXPECT_EQ(right->soundId, left->soundId);
-    EXPECT_NE(left->state, right->state);
-
-    Key(scout, 0, OAPI_KEY_C); // charging, seen on both
-    Key(scout, 0, OAPI_KEY_M);
-    EXPECT_EQ(right->drive->state, Charging);
-    EXPECT_EQ(left->state->displayMode, 1);
-    EXPECT_EQ(right->state->displayMode, 0);
-    EXPECT_EQ(right->state->targetIndex, 1u);
-    EXPECT_EQ(Line(scout, 1, "Display mode"), "Target size");
-}
 
 // No label outside the twelve buttons; a display mode outside the ten shows
 // "n/a"; every display draws with the one brush made for them all.

@@ -1,11 +1,12 @@
-// Flying parsed scenarios in-process, without a module: world set-up, PRINT
-// lines, and the commands and checks that fail while the flight goes on.
+// Flying parsed scenarios in-process, without a module: the commands and
+// checks that fail while the flight goes on, and a mode the simulator would
+// not survive (the PRINT lines and the world's set-up: the transcripts of
+// vessel_commands, constant_velocity and landed_vessel).
 #include "scenario/flight_runner.h"
 #include "scenario/world_setup.h"
 #include "scenario_test_support.h"
 #include "world/simulation.h"
 #include "world/transcript.h"
-#include "world/world.h"
 
 #include <sstream>
 
@@ -13,67 +14,22 @@ namespace {
 
 struct Flown {
     std::string output, errors;
-    std::string printed; // the PRINT lines, without the time-stamped events
     int failures = 0;
     bool fatal = false;
 };
 
-Flown FlyScenario(const std::string &text) {
-    scenario::Scenario s = MustParse(text);
+Flown Fly(const std::string &flight) {
+    scenario::Scenario s = MustParse(WithFlight(flight));
     std::ostringstream out, errors;
     host::SetOutput(&out);
     host::SetQuiet(false);
     scenario::BuildWorld(s);
-    Flown flown;
     const scenario::FlightOutcome outcome = scenario::Fly(s, ".", errors);
-    flown.failures = outcome.failures;
-    flown.fatal = outcome.fatal;
     host::SetOutput(nullptr);
-    flown.output = out.str();
-    flown.errors = errors.str();
-    std::istringstream in(flown.output);
-    for (std::string line; std::getline(in, line);)
-        if (line.empty() || line[0] != '[')
-            flown.printed += line + "\n";
-    return flown;
-}
-
-Flown Fly(const std::string &flight, const std::string &environment = "") {
-    return FlyScenario(WithFlight(flight, environment));
+    return {out.str(), errors.str(), outcome.failures, outcome.fatal};
 }
 
 } // namespace
-
-// Positions and velocities are relative to body 0, which moves.
-TEST(FlightRunner, PrintedLinesFollowTheCommands) {
-    Flown f = Fly("PRINT OBJECTS\nPRINT VESSEL Alpha\nPRINT VESSEL beta\n"
-                  "TURN Alpha 0 0 -2\nSETTANK Alpha 0 12.5\nUNDOCK Beta 0\nPRINT VESSEL Alpha\n"
-                  "DOCK Beta 0 Alpha 0\nPRINT VESSEL Alpha\nDELETE beta\nPRINT VESSEL Alpha\n"
-                  "POINT Alpha Moon\nRUN 1.5\nECHO Hello there\nAPERTURE 10",
-                  "APERTURE 40\nCAMERA moon");
-    const std::string alpha = "vessel Alpha pos 7000000 0 0 vel 0 7500 0 dir 0 0 -1 status ";
-    EXPECT_EQ(f.printed, "object 0 Earth body\n"
-                         "object 1 Moon body\n"
-                         "object 2 Alpha Glider\n"
-                         "object 3 Beta Tug\n"
-                         "vessel Alpha pos 7000000 0 0 vel 0 7500 0 dir 0 0 1 status 2 "
-                         "tanks 40 50\n"
-                         "vessel Beta pos 7000000 0 100 vel 0 0 0 dir 0 1 0 status 2 tanks\n" +
-                             alpha + "0 tanks 12.5 50\n" + alpha + "2 tanks 12.5 50\n" + alpha +
-                             "0 tanks 12.5 50\n")
-        << "undocked, docked again, undocked by the deletion";
-    EXPECT_EQ(f.failures, 0) << f.errors;
-    EXPECT_EQ(host::World().cameraTarget, host::Handle(host::World().FindByName("Moon")));
-    EXPECT_NE(f.output.find("[   0.000] camera aperture 40.000 deg\n"), std::string::npos)
-        << f.output;
-    EXPECT_NE(f.output.find("[   1.500] Hello there\n"), std::string::npos);
-    EXPECT_NE(f.output.find("[   1.500] camera aperture 10.000 deg\n"), std::string::npos);
-    // From (7e6, 0) the Moon at (0, 3.8e8) is nearly along +y, slightly towards -x.
-    VECTOR3 dir = host::MulMatrix(static_cast<Vessel *>(host::World().FindByName("Alpha"))->rot,
-                                  VECTOR3{{0, 0, 1}});
-    EXPECT_NEAR(dir.y, 1.0, 1e-3);
-    EXPECT_LT(dir.x, 0.0);
-}
 
 // Each row with a message fails, each failure reported with its line; the flight goes on.
 TEST(FlightRunner, FailuresAreReportedAndTheFlightGoesOn) {
@@ -124,19 +80,4 @@ TEST(FlightRunner, ANullDisplayForTheOpenedMessageEndsTheFlight) {
     EXPECT_TRUE(f.fatal);
     EXPECT_NE(f.output.find("] before\n"), std::string::npos);
     EXPECT_EQ(f.output.find("] after\n"), std::string::npos);
-}
-
-// A ship declared LANDED shows bit 0 of the flight status (with bit 1 when
-// docked) and stays where it is, gravity or not.
-TEST(FlightRunner, ALandedShipShowsStatusBitZeroAndStaysWhereItIs) {
-    Flown f = FlyScenario("BEGIN_ENVIRONMENT\nGRAVITY ON\nEND_ENVIRONMENT\n"
-                          "BEGIN_BODIES\nEarth MASS 6e24 SIZE 6.4e6 POS 0 0 0\nEND_BODIES\n"
-                          "BEGIN_SHIPS\nBase:Base\nRPOS 6.4e6 0 0\nRVEL 0 400 0\nPORTS 1\n"
-                          "LANDED\nEND\nRover:Rover\nRPOS 6.4e6 0 20\nLANDED\nPORTS 1\n"
-                          "DOCK 0 Base 0\nEND\nEND_SHIPS\n"
-                          "BEGIN_FLIGHT\nPRINT VESSEL Base\nUNDOCK Base 0\nRUN 5\n"
-                          "PRINT VESSEL Base\nEND_FLIGHT\n");
-    EXPECT_EQ(f.printed, "vessel Base pos 6400000 0 0 vel 0 400 0 dir 0 0 1 status 3 tanks\n"
-                         "vessel Base pos 6400000 0 0 vel 0 400 0 dir 0 0 1 status 1 tanks\n");
-    EXPECT_EQ(f.failures, 0) << f.errors;
 }
