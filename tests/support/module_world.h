@@ -48,12 +48,8 @@ protected:
         SimulatorFolder::TearDown();
     }
 
-    // The stand-in OrbiterSound in that variant ("full", "no_replace", "no_id").
-    static void LoadSound(const std::string &variant = "full") {
-        LoadSoundLibraries({variant, "", ""});
-    }
-
-    static void LoadSoundLibraries(const host::SoundLibraries &wanted) {
+    // The stand-in sound libraries in those variants (by default the complete OrbiterSound).
+    static void LoadSound(const host::SoundLibraries &wanted = {"full", "", ""}) {
         std::string error;
         ASSERT_TRUE(host::LoadSoundLibraries(wanted, &error)) << error;
     }
@@ -76,8 +72,8 @@ protected:
         v->mass = 10000.0;
         v->size = 10.0;
         v->vel = vel;
-        const VECTOR3 up = std::abs(forward.y) < 0.9 ? Vec(0, 1, 0) : Vec(1, 0, 0);
-        v->rot = host::RotationFromAxes(forward, up);
+        v->rot = host::RotationFromAxes(forward,
+                                        std::abs(forward.y) < 0.9 ? Vec(0, 1, 0) : Vec(1, 0, 0));
         for (double mass : tankMasses)
             v->tanks.push_back(host::Tank{20000.0, mass});
         return v;
@@ -107,7 +103,7 @@ protected:
         EXPECT_TRUE(host::CloseDisplay(v, position, &error)) << error;
     }
 
-    // Whether the display consumed the key.
+    // Whether the display consumed the key, or the left mouse button on a button.
     static bool Key(Vessel *v, int position, DWORD key) {
         bool consumed = false;
         std::string error;
@@ -115,11 +111,11 @@ protected:
         return consumed;
     }
 
-    // Whether the display consumed the mouse event on the button.
-    static bool Button(Vessel *v, int position, int button, int event = PANEL_MOUSE_LBDOWN) {
+    static bool Button(Vessel *v, int position, int button) {
         bool consumed = false;
         std::string error;
-        EXPECT_TRUE(host::SendButton(v, position, button, event, &consumed, &error)) << error;
+        EXPECT_TRUE(host::SendButton(v, position, button, PANEL_MOUSE_LBDOWN, &consumed, &error))
+            << error;
         return consumed;
     }
 
@@ -185,35 +181,28 @@ protected:
         return texts.size() == 1 ? texts.front() : "<" + std::to_string(texts.size()) + " texts>";
     }
 
-    // The value text on a label's line of a fresh drawing.
-    static std::string Line(Vessel *v, int position, const std::string &label) {
-        return LineOf(Draw(v, position), label);
-    }
-
-    // A play of the display's answer sounds as the stand-in library reports
-    // it, to the end of its line.
-    static std::string Played(int slot) {
-        return "slot=" + std::to_string(slot) + " loop=0 volume=255\n";
-    }
-
     Vessel *scout = nullptr;
     Vessel *tug = nullptr;
 };
 
 // Drives made as the display makes them, and the host's run loop stepping
 // them one per host step in turn, as the module's dispatch does; no module
-// is attached.
+// is attached. The reference body moves, so that relative and global frames
+// differ.
 class DriveTest : public ModuleWorldTest {
 protected:
     void SetUp() override {
         ModuleWorldTest::SetUp();
-        // The reference body moves, so that relative and global frames differ.
         sun = host::World().AddBody("Sun", 2e30, 7e8, Vec(1e6, 2e6, 3e6), Vec(100.0, 0.0, 0.0));
         current_ = this;
         previousRegistry_ = driveRegistry;
         driveRegistry = &registry_;
         host::ModuleEntryPoints entry;
-        entry.preStep = &DriveTest::PreStep;
+        entry.preStep = [](double simt, double simdt, double) {
+            std::vector<std::unique_ptr<DriveUnit>> &all = current_->drives;
+            if (!all.empty())
+                all[current_->nextDrive_++ % all.size()]->Step(simt, simdt);
+        };
         host::AttachModule(entry);
         aperture.aperture = 30.0 * kDegree;
         host::World().SetCameraAperture(30.0 * kDegree);
@@ -223,50 +212,33 @@ protected:
         host::UnloadModule();
         driveRegistry = previousRegistry_;
         drives.clear();
-        current_ = nullptr;
         ModuleWorldTest::TearDown();
     }
 
-    // A ship at a place relative to the moving reference body, at rest
-    // relative to it, with one tank.
+    // A ship at a place relative to the reference body, at rest relative to
+    // it, with one tank.
     Vessel *MakeVessel(const std::string &name, VECTOR3 relPos, VECTOR3 forward = Vec(0, 0, 1),
                        double tankMass = 10000.0) {
         return AddShip(name, host::Add(sun->pos, relPos), sun->vel, forward, {tankMass});
     }
 
-    // A drive with the default settings and `fullCells` cells charged, entered
-    // in the stepping order and, as the display enters it, once per vessel in
-    // the registry.
+    // A drive with the default settings and `fullCells` cells charged (by the
+    // charge command and the drive's own steps, without moving time in the
+    // world), entered in the stepping order and, as the display enters it,
+    // once per vessel in the registry.
     DriveUnit &MakeDrive(Vessel *v, int fullCells = 0, int32_t soundId = -1) {
         static const int32_t slots[4] = {50, 52, 53, 54};
         double *ranges = new double[5]{7.5e8, 7.5e9, 7.5e10, 7.5e11, 7.5e12};
-        DriveParams params{v->iface, &aperture, 5,    soundId, slots,
-                           50000.0,  ranges,    10.0, 10.0,    6000.0};
-        drives.push_back(std::make_unique<DriveUnit>(params));
-        registry_.Insert(v->name.c_str(), reinterpret_cast<uintptr_t>(drives.back().get()));
-        FillCells(*drives.back(), fullCells);
-        return *drives.back();
-    }
-
-    // Connects the vessel to the complete stand-in sound library and loads `wave` in every slot.
-    static int32_t ConnectSound(Vessel *v, const char *wave) {
-        LoadSound();
-        const int32_t id = ConnectToOrbiterSoundDLL3(host::Handle(v));
-        EXPECT_GE(id, 0);
-        for (int slot = 50; slot <= 55; ++slot)
-            LoadWave(id, slot, const_cast<char *>(wave), 0);
-        return id;
-    }
-
-    // Fills `cells` cells by the charge command and the drive's own steps,
-    // without moving time in the world.
-    static void FillCells(DriveUnit &drive, int cells) {
-        for (int c = 0; c < cells; ++c) {
-            ASSERT_TRUE(drive.StartCharge());
+        drives.push_back(std::make_unique<DriveUnit>(DriveParams{
+            v->iface, &aperture, 5, soundId, slots, 50000.0, ranges, 10.0, 10.0, 6000.0}));
+        DriveUnit &drive = *drives.back();
+        registry_.Insert(v->name.c_str(), reinterpret_cast<uintptr_t>(&drive));
+        for (int c = 0; c < fullCells; ++c) {
+            EXPECT_TRUE(drive.StartCharge());
             for (int i = 0; i < 20 && drive.GetState() == Charging; ++i)
                 drive.Step(0.0, 1.0);
-            ASSERT_EQ(drive.GetCellCharge(), 1.0);
         }
+        return drive;
     }
 
     static void Run(long long steps) { host::RunSteps(steps); }
@@ -287,18 +259,10 @@ protected:
     std::vector<std::unique_ptr<DriveUnit>> drives;
 
 private:
-    static void PreStep(double simt, double simdt, double) {
-        std::vector<std::unique_ptr<DriveUnit>> &all = current_->drives;
-        if (!all.empty())
-            all[current_->nextDrive_++ % all.size()]->Step(simt, simdt);
-    }
-
-    static DriveTest *current_;
+    inline static DriveTest *current_ = nullptr;
     size_t nextDrive_ = 0; // index (modulo the count) of the drive the next host step advances
     KeyedTable registry_{4};
     KeyedTable *previousRegistry_ = nullptr;
 };
-
-inline DriveTest *DriveTest::current_ = nullptr;
 
 #endif

@@ -46,7 +46,7 @@ TEST_F(ConnectTest, ANullHandleOrAnOldLibraryLogsWhy) {
     };
     for (const Case &c : cases) {
         std::filesystem::remove("OrbiterSound_Log.txt");
-        LoadSound(c.variant);
+        LoadSound({c.variant, "", ""});
         EXPECT_EQ(ConnectToOrbiterSoundDLL3(c.nullHandle ? nullptr : NewVessel("Ship")), -1);
         EXPECT_EQ(ReadLog(), std::string(kHeader) + kSeparator + c.entry + "\n\n") << c.variant;
         host::UnloadSoundLibraries();
@@ -93,7 +93,7 @@ TEST_F(ConnectTest, TheLogTakesAtMostOneHundredAndOneEntries) {
 // its version once, its waves loaded with their slots as ids. The connection
 // ends with the run.
 TEST_F(ConnectTest, WithXRSoundAloneEachVesselGetsItsEngine) {
-    LoadSoundLibraries({"", "full", ""});
+    LoadSound({"", "full", ""});
     const OBJHANDLE first = NewVessel("First"), second = NewVessel("Second");
     TakeTranscript();
     const int id = ConnectToOrbiterSoundDLL3(first);
@@ -115,7 +115,7 @@ TEST_F(ConnectTest, WithXRSoundAloneEachVesselGetsItsEngine) {
 // A wave XRSound cannot load (its file is missing) stays silent, and the log
 // says so once; the vessel's other waves play, loop and stop.
 TEST_F(ConnectTest, AWaveXRSoundCannotLoadIsSilentAndLogged) {
-    LoadSoundLibraries({"", "full", ""});
+    LoadSound({"", "full", ""});
     WriteFile("Sound/TarselMFD/engage.wav", "RIFF");
     const int id = ConnectToOrbiterSoundDLL3(NewVessel("Ship"));
     char engage[] = "Sound\\TarselMFD\\engage.wav", cancel[] = "Sound\\TarselMFD\\cancel.wav";
@@ -133,6 +133,31 @@ TEST_F(ConnectTest, AWaveXRSoundCannotLoadIsSilentAndLogged) {
     EXPECT_EQ(ReadLog(), std::string(kHeader) + kSeparator +
                              "ERR08= Vessel->LoadWav: XRSound could not load "
                              "Sound\\TarselMFD\\cancel.wav\n\n");
+}
+
+// Calls reach the library only for a bound export, an id 0..59 and a slot
+// 1..60 (and then with their arguments unchanged, as every flight's
+// transcript shows); an id of -1 is a vessel without sound.
+TEST_F(ConnectTest, OutOfRangeIdsAndSlotsAreSkippedWithoutACall) {
+    LoadSound();
+    const int32_t id = ConnectToOrbiterSoundDLL3(NewVessel("Ship"));
+    char wave[] = "Sound\\TarselMFD\\engage.wav";
+    LoadWave(id, 1, wave, 0);
+    LoadWave(id, 60, wave, 0);
+    TakeTranscript();
+    EXPECT_EQ(PlayWave(id, 0, 0, 255, 0), 0);
+    EXPECT_EQ(PlayWave(id, 61, 0, 255, 0), 0);
+    EXPECT_EQ(PlayWave(-1, 51, 0, 255, 0), 0);
+    EXPECT_EQ(PlayWave(60, 51, 0, 255, 0), 0);
+    EXPECT_EQ(StopWave(id, 0), 0);
+    EXPECT_EQ(LoadWave(id, 61, wave, 0), 0);
+    EXPECT_EQ(LoadWave(-1, 51, wave, 0), 0);
+    EXPECT_EQ(Transcript(), "");
+    EXPECT_EQ(PlayWave(id, 1, 0, 255, 0), 1);
+    EXPECT_EQ(PlayWave(id, 60, 1, 255, 0), 1);
+    // The highest id reaches the library, which has handed it to no vessel.
+    PlayWave(59, 51, 0, 255, 0);
+    EXPECT_NE(Transcript().find("sound PlayVesselWaveOBSound3 id=59 slot=51 "), std::string::npos);
 }
 
 } // namespace
