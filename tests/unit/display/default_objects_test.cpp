@@ -4,8 +4,6 @@
 
 #include <gtest/gtest.h>
 
-namespace {
-
 TEST(Gdi, CreatedBrushesAreCountedUntilDeleted) {
     int before = host::LiveCreatedBrushCount();
     HBRUSH brush = CreateSolidBrush(RGB(1, 2, 3));
@@ -16,5 +14,3 @@ TEST(Gdi, CreatedBrushesAreCountedUntilDeleted) {
     EXPECT_TRUE(DeleteObject(GetStockObject(NULL_BRUSH)));
     EXPECT_NE(GetStockObject(NULL_BRUSH), nullptr);
 }
-
-} // namespace

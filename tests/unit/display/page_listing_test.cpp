@@ -3,8 +3,6 @@
 
 #include <gtest/gtest.h>
 
-namespace {
-
 TEST(PageListing, CodePage1252BecomesUtf8) {
     EXPECT_EQ(host::Cp1252ToUtf8("60.0\xB0"), "60.0\xC2\xB0");
     EXPECT_EQ(host::Cp1252ToUtf8("\x80\x99\xFF"), "\xE2\x82\xAC\xE2\x84\xA2\xC3\xBF");
@@ -25,5 +23,3 @@ TEST(PageListing, ALabelNotOnThePageHasNoLine) {
     EXPECT_FALSE(host::TextsOnLabelLine(page, "Fuel mass", &texts));
     EXPECT_TRUE(texts.empty());
 }
-
-} // namespace

@@ -5,8 +5,6 @@
 
 #include <random>
 
-namespace {
-
 using ChargeTest = DriveTest;
 
 // A tank holding N cells' propellant fills exactly N cells and ends empty,
@@ -71,5 +69,3 @@ TEST_F(ChargeTest, ACoursePastTheLargestNumberDoesNotEngage) {
     drive.jumpVelocity = 1.7e306;
     EXPECT_TRUE(drive.Engage());
 }
-
-} // namespace

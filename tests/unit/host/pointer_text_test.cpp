@@ -6,9 +6,7 @@
 #include <cstdio>
 #include <string>
 
-namespace {
-
-std::string Text(const char *format, const void *pointer) {
+static std::string Text(const char *format, const void *pointer) {
     char text[64];
     std::snprintf(text, sizeof text, format, pointer);
     return text;
@@ -22,5 +20,3 @@ TEST(PointerText, SixteenUpperCaseHexDigitsWithoutPrefix) {
     EXPECT_EQ(Text("[%20p]", place), "[    00002000000000C0]");
     EXPECT_EQ(Text("[%-20p]", place), "[00002000000000C0    ]");
 }
-
-} // namespace

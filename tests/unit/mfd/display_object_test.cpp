@@ -7,8 +7,6 @@
 #include "mfd/msg_proc.h"
 #include "module_world.h"
 
-namespace {
-
 using DisplayObject = DisplayTest;
 
 // No label outside the twelve buttons; a display mode outside the ten shows
@@ -88,5 +86,3 @@ TEST(CourseMath, ChordAngleOfOppositeAxesAHairLongerThanOne) {
     const VECTOR3 a{{over, 0.0, 0.0}}, b{{-over, 0.0, 0.0}};
     EXPECT_NEAR(course::ChordAngle(a, b), 180.0, 1e-9);
 }
-
-} // namespace

@@ -8,9 +8,7 @@
 #include <cstdlib>
 #include <string>
 
-namespace {
-
-int Step(int16_t a, int16_t b) {
+static int Step(int16_t a, int16_t b) {
     return std::abs(int(b) - int(a));
 }
 
@@ -51,5 +49,3 @@ TEST(Waves, EachSoundIsAudibleAndStartsAndEndsWithoutAClick) {
         }
     }
 }
-
-} // namespace

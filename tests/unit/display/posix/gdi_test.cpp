@@ -5,8 +5,6 @@
 
 #include <gtest/gtest.h>
 
-namespace {
-
 TEST(Gdi, SelectObjectReturnsWhatWasSelectedOfThatKindAndRefusesForeignHandles) {
     host::RecordingDC dc;
     HGDIOBJ pen = host::DefaultPen(2);
@@ -35,5 +33,3 @@ TEST(DefaultStyles, TheCharacterCellIsFontZerosAdvanceAndHeight) {
     EXPECT_EQ(host::CellWidth(420), 9u);
     EXPECT_EQ(host::CellHeight(420), 18u);
 }
-
-} // namespace

@@ -1,0 +1,248 @@
+// The scenario language: what the parser makes of the world blocks and of
+// flight commands whose effect a flight does not show, the scenarios it
+// refuses, each with the file and line of the fault, and, flown in-process
+// without a module, the commands and checks that fail while the flight goes
+// on and a mode the simulator would not survive (the PRINT lines and the
+// world's set-up: the transcripts of vessel_commands, constant_velocity and
+// landed_vessel).
+#include "scenario/flight_parser.h"
+#include "scenario/flight_runner.h"
+#include "scenario/scenario_parser.h"
+#include "scenario/world_setup.h"
+#include "world/simulation.h"
+#include "world/transcript.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <tuple>
+
+using scenario::Command;
+using scenario::SoundLibrary;
+
+namespace {
+
+// Two bodies, body 0 moving, and two docked vessels; then the given flight lines.
+std::string WithFlight(const std::string &flight, const std::string &environment = "") {
+    return "BEGIN_ENVIRONMENT\n" + environment +
+           "\nEND_ENVIRONMENT\n"
+           "BEGIN_BODIES\n"
+           "Earth MASS 5.9736e24 SIZE 6.371e6 POS 1e11 0 0 VEL 0 30000 0\n"
+           "Moon MASS 7.35e22 SIZE 1.738e6 POS 1e11 3.8e8 0\n"
+           "END_BODIES\n"
+           "BEGIN_SHIPS\n"
+           "Alpha:Glider\n  RPOS 7e6 0 0\n  RVEL 0 7500 0\n"
+           "  TANK 100 40\n  TANK 50 50\n  PORTS 2\nEND\n"
+           "Beta:Tug\n  RPOS 7e6 0 100\n  DIR 0 1 0\n  PORTS 1\n  DOCK 0 Alpha 1\nEND\n"
+           "END_SHIPS\n"
+           "BEGIN_FLIGHT\n" +
+           flight + "\nEND_FLIGHT\n";
+}
+
+// Line of the first flight command in WithFlight's text.
+constexpr int kFirstFlightLine = 24;
+
+scenario::Scenario MustParse(const std::string &text) {
+    scenario::Scenario s;
+    std::string error;
+    EXPECT_TRUE(scenario::ParseScenario(text, "t.scn", &s, &error)) << error;
+    return s;
+}
+
+Command One(const std::string &line) {
+    scenario::Scenario s = MustParse(WithFlight(line));
+    EXPECT_EQ(s.flight.size(), 1u) << line;
+    return s.flight.empty() ? Command() : s.flight[0];
+}
+
+const std::string kBodies = "BEGIN_BODIES\nB MASS 1 SIZE 1 POS 0 0 0\nEND_BODIES\n";
+
+std::string Env(const std::string &line) {
+    return "BEGIN_ENVIRONMENT\n" + line + "\nEND_ENVIRONMENT\n" + kBodies;
+}
+
+std::string Ships(const std::string &lines) {
+    return kBodies + "BEGIN_SHIPS\n" + lines + "\nEND_SHIPS\n";
+}
+
+struct Flown {
+    std::string output, errors;
+    int failures = 0;
+    bool fatal = false;
+};
+
+Flown Fly(const std::string &flight) {
+    scenario::Scenario s = MustParse(WithFlight(flight));
+    std::ostringstream out, errors;
+    host::SetOutput(&out);
+    host::SetQuiet(false);
+    scenario::BuildWorld(s);
+    const scenario::FlightOutcome outcome = scenario::Fly(s, ".", errors);
+    host::SetOutput(nullptr);
+    return {out.str(), errors.str(), outcome.failures, outcome.fatal};
+}
+
+} // namespace
+
+// Windows line ends and the blocks in any order.
+TEST(ScenarioBlocks, ReadsEveryBlockAndLine) {
+    scenario::Scenario s =
+        MustParse("; a comment line\r\n"
+                  "BEGIN_DESC\r\nTwo ships; one \"tug\".\r\n\r\nEND_DESC\r\n"
+                  "BEGIN_SHIPS\r\n"
+                  "Glider:DeltaGlider\r\n  RPOS 7e6 0 0\r\n  RVEL 0 7500 0\r\n"
+                  "  DIR 1 0 0\r\n  UP 0 0 1\r\n  MASS 11000\r\n  SIZE 12\r\n"
+                  "  TANK 1000 500\r\n  TANK 200 0\r\n  PORTS 2\r\n"
+                  "  DOCK 1 Tug 0\r\n  CAMOFS 0 1.5 6\r\n  LANDED\r\nEND\r\n"
+                  "Tug:Tug\r\n  PORTS 1\r\n  DOCK 0 glider 1\r\nEND\r\n"
+                  "END_SHIPS\r\n"
+                  "BEGIN_ENVIRONMENT\r\n"
+                  "  STEP 0.05   ; finer\r\n  START 1e3\r\n  GRAVITY ON\r\n"
+                  "  APERTURE 30\r\n  CAMERA tug\r\n  SOUND NO_ID\r\n  REUSE ON\r\n"
+                  "END_ENVIRONMENT\r\n"
+                  "BEGIN_BODIES\r\n"
+                  "Earth MASS 5.97e24 SIZE 6.371e6 POS 0 0 0\r\n"
+                  "Moon MASS 7.3e22 SIZE 1.7e6 POS 3.8e8 0 0 VEL 0 1000 0\r\n"
+                  "END_BODIES\r\n");
+    ASSERT_EQ(s.description.size(), 2u);
+    EXPECT_EQ(s.description[0], "Two ships; one \"tug\".");
+    const scenario::Environment &e = s.environment;
+    EXPECT_EQ(std::tie(e.step, e.start, e.gravity, e.aperture, e.camera, e.sound, e.reuse),
+              std::make_tuple(0.05, 1000.0, true, 30.0, "tug", SoundLibrary::NoId, true));
+    EXPECT_FALSE(MustParse(WithFlight("")).environment.reuse) << "off unless asked";
+    ASSERT_EQ(s.bodies.size(), 2u);
+    const scenario::BodyEntry &moon = s.bodies[1];
+    EXPECT_EQ(std::tie(moon.name, moon.pos.x, moon.vel.y), std::make_tuple("Moon", 3.8e8, 1000.0));
+    ASSERT_EQ(s.ships.size(), 2u);
+    const scenario::ShipEntry &g = s.ships[0];
+    EXPECT_EQ(std::tie(g.name, g.className, g.rpos.x, g.rvel.y, g.dir.x, g.up.z, g.mass, g.size),
+              std::make_tuple("Glider", "DeltaGlider", 7e6, 7500.0, 1.0, 1.0, 11000.0, 12.0));
+    ASSERT_EQ(g.tanks.size(), 2u);
+    EXPECT_EQ(std::tie(g.tanks[0].capacity, g.tanks[0].mass), std::make_tuple(1000.0, 500.0));
+    EXPECT_EQ(g.ports, 2);
+    ASSERT_EQ(g.docks.size(), 1u);
+    EXPECT_EQ(std::tie(g.docks[0].port, g.docks[0].other, g.docks[0].otherPort),
+              std::make_tuple(1, "Tug", 0));
+    EXPECT_TRUE(s.ships[1].docks.empty()) << "a mirrored DOCK line is the same connection";
+    EXPECT_EQ(g.cameraOffset.z, 6.0);
+    EXPECT_TRUE(g.landed);
+    EXPECT_FALSE(s.ships[1].landed);
+    EXPECT_TRUE(s.flight.empty());
+}
+
+TEST(FlightCommands, DisplayCommandsAndKeyForms) {
+    Command open = One("OPEN alpha 3"), sized = One("OPEN Alpha 11 320 200");
+    EXPECT_EQ(open.vessel, "Alpha") << "names take the declared spelling";
+    EXPECT_EQ(std::tie(open.position, open.width, open.height), std::make_tuple(3, 256, 256));
+    EXPECT_EQ(std::tie(sized.width, sized.height), std::make_tuple(320, 200));
+    EXPECT_EQ(One("BUTTON Alpha 0 5").index2, PANEL_MOUSE_LBDOWN);
+    // KEY takes a letter or a number.
+    const std::pair<const char *, int> keys[] = {
+        {"J", OAPI_KEY_J}, {"A", OAPI_KEY_A}, {"Z", OAPI_KEY_Z}, {"0x24", 0x24}, {"46", 46},
+        {"c", OAPI_KEY_C}, {"1.5", -1},       {"-1", -1},        {"Ä", -1},      {"0x100", -1}};
+    for (const auto &[word, code] : keys)
+        EXPECT_EQ(scenario::KeyCodeOf(word), code) << word;
+    EXPECT_EQ(One("KEY Alpha 0 0x24").index, 0x24);
+}
+
+TEST(FlightCommands, InputTakesTheRestOfTheLine) {
+    EXPECT_EQ(One("INPUT 1.5e9").text, "1.5e9");
+    EXPECT_EQ(One("INPUT   Moon base  ; comment").text, "Moon base");
+    EXPECT_EQ(One("INPUT \"\"").text, "");
+    EXPECT_EQ(One("INPUT \"a; \\\"b\\\"\"").text, "a; \"b\"");
+    EXPECT_EQ(One("INPUT \"two\" words").text, "\"two\" words");
+    EXPECT_EQ(One("ECHO  Charging: 3 cells ").text, "Charging: 3 cells");
+}
+
+TEST(ScenarioErrors, WorldBlocksAndFlightCommands) {
+    const int at = kFirstFlightLine;
+    // Each text is refused with "t.scn:LINE: message".
+    const std::tuple<std::string, int, std::string> refusals[] = {
+        {"BEGIN_SHIPS\nEND_SHIPS\n", 2, "the scenario declares no bodies (BEGIN_BODIES)"},
+        {"BEGIN_BODIES\nB MASS 1 SIZE 1 POS 0 0 0\n", 1, "BEGIN_BODIES has no END_BODIES"},
+        {kBodies + "BEGIN_FLIGHT\nRUN 1\nBEGIN_SHIPS\n", 6,
+         "BEGIN_SHIPS inside BEGIN_FLIGHT (missing END_FLIGHT?)"},
+        {kBodies + "BEGIN_SHIPS\nA:X\nEND_SHIPS\n", 5, "vessel A has no END"},
+        {kBodies + "BEGIN_FLIGHT\nECHO \"open\nEND_FLIGHT\n", 5, "unterminated quoted text"},
+        {kBodies + "begin_flight\n", 4, "unknown keyword 'begin_flight'"},
+        {Env("WIND 3"), 2, "unknown environment keyword 'WIND'"},
+        {Ships("A:X\nTHRUST 1\nEND"), 6, "unknown vessel keyword 'THRUST'"},
+        {Env("STEP"), 2, "missing step length"},
+        {Env("STEP 1 2"), 2, "unexpected '2'"},
+        {Env("STEP nan"), 2, "step length: 'nan' is not a finite number"},
+        {Env("STEP 0.1s"), 2, "step length: '0.1s' is not a finite number"},
+        {Env("CAMERA Nobody"), 2, "unknown camera target 'Nobody'"},
+        {Ships("b:X\nEND"), 5, "duplicate name 'b' (first declared on line 2)"},
+        {Ships("A:X\nDIR 0 0 0\nEND"), 6, "DIR must not be the zero vector"},
+        {Ships("A:X\nDIR 0 0 2\nUP 0 0 -1\nEND"), 8, "vessel A: UP is parallel to DIR"},
+        {Ships("A:X\nPORTS 1\nDOCK 0 Z 0\nEND"), 7, "unknown vessel 'Z'"},
+        {Ships("A:X\nPORTS 1\nDOCK 0 C 0\nEND\nC:X\nEND"), 7,
+         "port 0 of C does not exist (PORTS 0)"},
+        {WithFlight("RUN 1\nKEYS Alpha 0 J\nFLY"), at + 1, "unknown command 'KEYS'"},
+        {WithFlight("RUN"), at, "missing seconds"},
+        {WithFlight("RUN 1e300"), at, "too many steps (at most 1000000000)"},
+        {WithFlight("OPEN Gamma 0"), at, "unknown vessel 'Gamma'"},
+        {WithFlight("OPEN Alpha 0 0 256"), at, "width must be between 1 and 4096"},
+        {WithFlight("KEY Alpha 0 JJ"), at, "key 'JJ' is neither a letter A-Z nor a number 0-255"},
+        {WithFlight("INPUT"), at, "missing text (\"\" for an empty one)"},
+        {WithFlight("TURN Alpha 1 0 0 UP -2 0 0"), at, "up axis is parallel to the direction"},
+        {WithFlight("DOCK Alpha 2 Beta 0"), at, "port of Alpha must be between 0 and 1"},
+    };
+    for (const auto &[text, line, message] : refusals) {
+        scenario::Scenario s;
+        std::string error;
+        EXPECT_FALSE(scenario::ParseScenario(text, "t.scn", &s, &error)) << text;
+        EXPECT_EQ(error, "t.scn:" + std::to_string(line) + ": " + message) << text;
+    }
+}
+
+// Each row with a message fails, each failure reported with its line; the flight goes on.
+TEST(FlightRunner, FailuresAreReportedAndTheFlightGoesOn) {
+    const std::pair<std::string, std::string> rows[] = {
+        {"EXPECT NEAR Alpha 7e6 10 0 1",
+         "expectation failed: NEAR Alpha 7000000 10 0 1: found 7000000 0 0, 10 m off"},
+        {"EXPECT VEL Alpha 0 7500 1 0.5",
+         "expectation failed: VEL Alpha 0 7500 1 0.5: found 0 7500 0, 1 m/s off"},
+        {"EXPECT TANK Alpha 1 49 0.5", "expectation failed: TANK Alpha 1 49 0.5: found 50 kg"},
+        {"EXPECT COUNT Tug 2", "expectation failed: COUNT Tug 2: found 1"},
+        {"EXPECT GONE Beta", "expectation failed: GONE Beta: object 3 is Beta (Tug)"},
+        {"EXPECT EXISTS Nowhere", "expectation failed: EXISTS Nowhere: no such object"},
+        {"EXPECT LINE Alpha 0 Fuel \"\"",
+         "expectation failed: LINE Alpha 0: display Alpha 0 is not open"},
+        {"KEY Alpha 0 J", "display Alpha 0 is not open"},
+        {"INPUT 5", "no input box is open"},
+        {"CAMERA Nowhere", "no object named Nowhere"},
+        {"DOCK Alpha 0 Beta 0", "cannot dock Alpha port 0 to Beta port 0: a port is taken"},
+        {"; comment and blank lines count too", ""},
+        {"DELETE Beta", ""},
+        {"DELETE Beta", "vessel Beta does not exist"},
+    };
+    std::string flight, expected;
+    int line = kFirstFlightLine, failures = 0;
+    for (const auto &[command, error] : rows) {
+        flight += command + "\n";
+        if (!error.empty())
+            expected += "t.scn:" + std::to_string(line) + ": " + error + "\n", ++failures;
+        ++line;
+    }
+    Flown f = Fly(flight + "ECHO still here");
+    EXPECT_EQ(f.errors, expected);
+    EXPECT_EQ(f.failures, failures);
+    EXPECT_NE(f.output.find("] still here\n"), std::string::npos);
+}
+
+// The simulator writes into the answer to OAPI_MSG_MFD_OPENED at once, so a
+// null answer would crash it: the flight ends there, with an error that says so.
+TEST(FlightRunner, ANullDisplayForTheOpenedMessageEndsTheFlight) {
+    MFDMODESPEC spec{const_cast<char *>("Null"), OAPI_KEY_N,
+                     [](UINT, UINT, WPARAM, LPARAM) -> OAPI_MSGTYPE { return 0; }};
+    const int mode = oapiRegisterMFDMode(spec);
+    Flown f = Fly("ECHO before\nOPEN Alpha 0\nECHO after");
+    oapiUnregisterMFDMode(mode);
+    EXPECT_EQ(f.errors, "t.scn:" + std::to_string(kFirstFlightLine + 1) +
+                            ": mode \"Null\" answered OAPI_MSG_MFD_OPENED with no display "
+                            "object, where the simulator would crash; the flight ends here\n");
+    EXPECT_TRUE(f.fatal);
+    EXPECT_NE(f.output.find("] before\n"), std::string::npos);
+    EXPECT_EQ(f.output.find("] after\n"), std::string::npos);
+}
