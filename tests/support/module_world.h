@@ -11,7 +11,6 @@
 #include "mfd/drive_mfd.h"
 #include "module/module_state.h"
 #include "module_entry.h"
-#include "registry/keyed_table.h"
 #include "scratch_directory.h"
 #include "sound/sound_bridge.h"
 #include "world/simulation.h"
@@ -22,7 +21,6 @@
 
 #include <cmath>
 #include <initializer_list>
-#include <memory>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -181,67 +179,13 @@ protected:
         return texts.size() == 1 ? texts.front() : "<" + std::to_string(texts.size()) + " texts>";
     }
 
-    Vessel *scout = nullptr;
-    Vessel *tug = nullptr;
-};
-
-// Drives made as the display makes them, and the host's run loop stepping
-// them one per host step in turn, as the module's dispatch does; no module
-// is attached. The reference body moves, so that relative and global frames
-// differ.
-class DriveTest : public ModuleWorldTest {
-protected:
-    void SetUp() override {
-        ModuleWorldTest::SetUp();
-        sun = host::World().AddBody("Sun", 2e30, 7e8, Vec(1e6, 2e6, 3e6), Vec(100.0, 0.0, 0.0));
-        current_ = this;
-        previousRegistry_ = driveRegistry;
-        driveRegistry = &registry_;
-        host::ModuleEntryPoints entry;
-        entry.preStep = [](double simt, double simdt, double) {
-            std::vector<std::unique_ptr<DriveUnit>> &all = current_->drives;
-            if (!all.empty())
-                all[current_->nextDrive_++ % all.size()]->Step(simt, simdt);
-        };
-        host::AttachModule(entry);
-        aperture.aperture = 30.0 * kDegree;
-        host::World().SetCameraAperture(30.0 * kDegree);
-    }
-
-    void TearDown() override {
-        host::UnloadModule();
-        driveRegistry = previousRegistry_;
-        drives.clear();
-        ModuleWorldTest::TearDown();
-    }
-
-    // A ship at a place relative to the reference body, at rest relative to
-    // it, with one tank.
-    Vessel *MakeVessel(const std::string &name, VECTOR3 relPos, VECTOR3 forward = Vec(0, 0, 1),
-                       double tankMass = 10000.0) {
-        return AddShip(name, host::Add(sun->pos, relPos), sun->vel, forward, {tankMass});
-    }
-
-    // A drive with the default settings and `fullCells` cells charged (by the
-    // charge command and the drive's own steps, without moving time in the
-    // world), entered in the stepping order and, as the display enters it,
-    // once per vessel in the registry.
-    DriveUnit &MakeDrive(Vessel *v, int fullCells = 0, int32_t soundId = -1) {
-        static const int32_t slots[4] = {50, 52, 53, 54};
-        double *ranges = new double[5]{7.5e8, 7.5e9, 7.5e10, 7.5e11, 7.5e12};
-        drives.push_back(std::make_unique<DriveUnit>(DriveParams{
-            v->iface, &aperture, 5, soundId, slots, 50000.0, ranges, 10.0, 10.0, 6000.0}));
-        DriveUnit &drive = *drives.back();
-        registry_.Insert(v->name.c_str(), reinterpret_cast<uintptr_t>(&drive));
-        for (int c = 0; c < fullCells; ++c) {
-            EXPECT_TRUE(drive.StartCharge());
-            for (int i = 0; i < 20 && drive.GetState() == Charging; ++i)
-                drive.Step(0.0, 1.0);
-        }
+    // The drive of the vessel's display 0, opened for it, with that many cells full.
+    DriveUnit &Drive(Vessel *v, int fullCells = 0) {
+        DriveUnit &drive = *Open(v, 0)->drive;
+        drive.cellIndex = fullCells > 0 ? fullCells - 1 : 0;
+        drive.cellCharge = fullCells > 0 ? 1.0 : 0.0;
         return drive;
     }
-
-    static void Run(long long steps) { host::RunSteps(steps); }
 
     // Host steps until the drive reaches the state (at most `limit` steps).
     static void RunUntil(const DriveUnit &drive, DriveState state, int limit = 400) {
@@ -251,18 +195,9 @@ protected:
     }
 
     static double ApertureDegrees() { return host::World().cameraAperture / kDegree; }
-    static VECTOR3 RelPos(const Vessel *v) { return host::Sub(v->pos, current_->sun->pos); }
-    static VECTOR3 RelVel(const Vessel *v) { return host::Sub(v->vel, current_->sun->vel); }
 
-    host::Body *sun = nullptr;
-    SavedAperture aperture;
-    std::vector<std::unique_ptr<DriveUnit>> drives;
-
-private:
-    inline static DriveTest *current_ = nullptr;
-    size_t nextDrive_ = 0; // index (modulo the count) of the drive the next host step advances
-    KeyedTable registry_{4};
-    KeyedTable *previousRegistry_ = nullptr;
+    Vessel *scout = nullptr;
+    Vessel *tug = nullptr;
 };
 
 #endif

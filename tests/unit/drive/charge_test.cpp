@@ -5,7 +5,7 @@
 
 #include <random>
 
-using ChargeTest = DriveTest;
+using ChargeTest = DisplayTest;
 
 // A tank holding N cells' propellant fills exactly N cells and ends empty,
 // whatever the step lengths: the sums' rounding neither leaves a cell a hair
@@ -21,12 +21,13 @@ TEST_F(ChargeTest, ATankOfNCellsFillsExactlyNCellsAtAnyStepLength) {
         for (int i = 0; i < 1000; ++i)
             runs.back().push_back(length(random));
     }
-    Vessel *ship = MakeVessel("Ship", Vec(0, 0, 1e7));
+    DriveUnit &drive = Drive(scout);
     for (const std::vector<double> &steps : runs) {
         for (int cells : {1, 2, 5}) {
             SCOPED_TRACE(testing::Message() << cells << " cells, first step " << steps[0]);
-            ship->tanks[0] = host::Tank{cells * 6000.0, cells * 6000.0};
-            DriveUnit &drive = MakeDrive(ship);
+            scout->tanks[0] = host::Tank{cells * 6000.0, cells * 6000.0};
+            drive.cellIndex = 0;
+            drive.cellCharge = 0.0;
             size_t next = 0;
             for (int c = 0; c < cells; ++c) {
                 ASSERT_TRUE(drive.StartCharge()) << "cell " << c;
@@ -35,7 +36,7 @@ TEST_F(ChargeTest, ATankOfNCellsFillsExactlyNCellsAtAnyStepLength) {
                 ASSERT_EQ(drive.GetState(), Idle) << "cell " << c;
                 ASSERT_EQ(drive.GetCellCharge(), 1.0) << "cell " << c;
             }
-            EXPECT_EQ(ship->tanks[0].mass, 0.0);
+            EXPECT_EQ(scout->tanks[0].mass, 0.0);
             EXPECT_EQ(drive.GetCellIndex(), cells - 1);
             EXPECT_FALSE(drive.StartCharge());
             EXPECT_TRUE(drive.CanEngage());
@@ -47,8 +48,8 @@ TEST_F(ChargeTest, ATankOfNCellsFillsExactlyNCellsAtAnyStepLength) {
 // the finite numbers: a range that is no finite distance, a destination past
 // the largest double, or ramps whose drift would carry the vessel past it.
 TEST_F(ChargeTest, ACoursePastTheLargestNumberDoesNotEngage) {
-    Vessel *ship = MakeVessel("Ship", Vec(0, 0, 1e7));
-    DriveUnit &drive = MakeDrive(ship, 1);
+    Vessel *ship = AddShip("Ship", Vec(0, 0, 1e7), {}, Vec(0, 0, 1), {1e4});
+    DriveUnit &drive = Drive(ship, 1);
     const struct {
         double range, z, x, jumpVelocity;
         const char *why;
@@ -59,7 +60,7 @@ TEST_F(ChargeTest, ACoursePastTheLargestNumberDoesNotEngage) {
                 {7.5e8, 1e7, 0, 3e307, "the ramps' drift past the largest double"}};
     for (const auto &row : rows) {
         drive.rangeTable[0] = row.range;
-        ship->pos = host::Add(sun->pos, Vec(row.x, 0, row.z));
+        ship->pos = Vec(row.x, 0, row.z);
         drive.jumpVelocity = row.jumpVelocity;
         EXPECT_FALSE(drive.Engage()) << row.why;
         EXPECT_EQ(drive.GetState(), Idle) << row.why;

@@ -8,16 +8,16 @@
 
 namespace {
 
-class DockedStackTest : public DriveTest {
+class DockedStackTest : public DisplayTest {
 protected:
     void SetUp() override {
-        DriveTest::SetUp();
-        ship = MakeVessel("Ship", Vec(0, 0, 1e7));
+        DisplayTest::SetUp();
+        ship = AddShip("Ship", Vec(0, 0, 1e7), {}, Vec(0, 0, 1), {1e4});
         ship->ports.resize(13);
     }
 
     Vessel *Module(const std::string &name, int ports) {
-        Vessel *v = MakeVessel(name, Vec(0, 0, 1e7 + 100));
+        Vessel *v = AddShip(name, Vec(0, 0, 1e7 + 100), {}, Vec(0, 0, 1), {});
         v->ports.resize(ports);
         return v;
     }
@@ -48,7 +48,7 @@ protected:
 // first: M0 leads to M1, M1 to M2 and so on, so that M9 goes before M0; the
 // lattice is walked next, then the chain, from its far end.
 TEST_F(DockedStackTest, EveryVesselDockedGoesOnceOuterVesselsFirst) {
-    DriveUnit &drive = MakeDrive(ship, 1);
+    DriveUnit &drive = Drive(ship, 1);
     ASSERT_TRUE(drive.Engage());
     std::vector<Vessel *> dense{ship};
     for (int i = 0; i < 10; ++i)

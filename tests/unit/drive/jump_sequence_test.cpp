@@ -4,7 +4,7 @@
 // each phase ends at their next turn, without any velocity ramp).
 #include "module_world.h"
 
-using JumpTest = DriveTest;
+using JumpTest = DisplayTest;
 
 const VECTOR3 kForward = Vec(1.0 / 3.0, 2.0 / 3.0, 2.0 / 3.0);
 
@@ -12,24 +12,23 @@ const VECTOR3 kForward = Vec(1.0 / 3.0, 2.0 / 3.0, 2.0 / 3.0);
 // each lit by a white star 10 m ahead of the cockpit eye point, steady and
 // on (jump_sequence.scn flies the rest of the sequence).
 TEST_F(JumpTest, TheFlashObjectsStandAtBothEndsLitByAStarAheadOfTheEyePoint) {
-    Vessel *ship = MakeVessel("Ship", Vec(4e6, -2e6, 5e5), kForward);
-    ship->vel = host::Add(sun->vel, Vec(12.0, -5.0, 3.0));
+    Vessel *ship = AddShip("Ship", Vec(4e6, -2e6, 5e5), Vec(12.0, -5.0, 3.0), kForward, {1e4});
     ship->cameraOffset = Vec(0.5, 1.5, 2.0);
-    DriveUnit &drive = MakeDrive(ship, 1);
+    DriveUnit &drive = Drive(ship, 1);
     ASSERT_TRUE(drive.Engage());
     EXPECT_FALSE(drive.Engage()) << "a running sequence refuses a second engage";
     RunUntil(drive, Hold);
-    VECTOR3 before = RelPos(ship);
+    VECTOR3 before = ship->pos;
     while (drive.GetState() == Hold) {
-        before = RelPos(ship);
-        Run(1);
+        before = ship->pos;
+        host::RunSteps(1);
     }
     ASSERT_EQ(drive.GetState(), Flash);
     std::vector<Vessel *> flashes = Flashes();
     ASSERT_EQ(flashes.size(), 2u);
     // All three moved by the same velocity in the jump step, so the offsets hold.
-    const VECTOR3 moved = host::Scale(RelVel(ship), 0.1);
-    EXPECT_NEAR(Gap(RelPos(flashes[0]), host::Add(before, moved)), 0.0, 1e-3);
+    const VECTOR3 moved = host::Scale(ship->vel, 0.1);
+    EXPECT_NEAR(Gap(flashes[0]->pos, host::Add(before, moved)), 0.0, 1e-3);
     EXPECT_NEAR(Gap(flashes[1]->pos, ship->pos), 0.0, 1e-6);
     for (Vessel *flash : flashes) {
         ASSERT_EQ(flash->beacons.size(), 1u);
@@ -46,22 +45,22 @@ TEST_F(JumpTest, TheFlashObjectsStandAtBothEndsLitByAStarAheadOfTheEyePoint) {
 
 // The ramp still runs at exactly t = 3.6 s and ends with the next step.
 TEST_F(JumpTest, AccelerationStillRampsAtExactlyThreePointSixSeconds) {
-    Vessel *ship = MakeVessel("Ship", Vec(0, 0, 1e7), Vec(0, 1, 0));
-    DriveUnit &drive = MakeDrive(ship, 1);
+    Vessel *ship = AddShip("Ship", Vec(0, 0, 1e7), {}, Vec(0, 1, 0), {1e4});
+    DriveUnit &drive = Drive(ship, 1);
     host::World().cameraTarget = host::Handle(ship);
     ASSERT_TRUE(drive.Engage());
     ASSERT_EQ(drive.phaseStart, 0.0);
 
     drive.Step(3.6, 0.1);
     EXPECT_EQ(drive.GetState(), Accelerate);
-    EXPECT_NEAR(RelVel(ship).y, 0.1 * 50000.0, 1e-9) << "k = 1";
+    EXPECT_NEAR(ship->vel.y, 0.1 * 50000.0, 1e-9) << "k = 1";
     EXPECT_NEAR(ApertureDegrees(), 80.0, 1e-6);
     EXPECT_NEAR(drive.GetCellCharge(), 0.79, 1e-12);
 
     drive.Step(3.7, 0.1);
     EXPECT_EQ(drive.GetState(), Hold);
     EXPECT_EQ(drive.phaseStart, 3.7);
-    EXPECT_NEAR(RelVel(ship).y, 5000.0, 1e-9) << "the step that ends the ramp moves nothing";
+    EXPECT_NEAR(ship->vel.y, 5000.0, 1e-9) << "the step that ends the ramp moves nothing";
 }
 
 // The sequence's progress value is no charge. At t = 7.3 s exactly the
@@ -69,9 +68,8 @@ TEST_F(JumpTest, AccelerationStillRampsAtExactlyThreePointSixSeconds) {
 // command is still refused there: the sequence ends as it should, with the
 // velocity of the engage command.
 TEST_F(JumpTest, TheChargeCommandIsRefusedAtTheSlowDownsLastProgressOfZero) {
-    Vessel *ship = MakeVessel("Ship", Vec(0, 0, 1e7), Vec(0, 0, 1), 20000.0);
-    DriveUnit &drive = MakeDrive(ship, 1);
-    const VECTOR3 engageVel = RelVel(ship);
+    Vessel *ship = AddShip("Ship", Vec(0, 0, 1e7), Vec(0, 0, 3), Vec(0, 0, 1), {2e4});
+    DriveUnit &drive = Drive(ship, 1);
     ASSERT_TRUE(drive.Engage());
     RunUntil(drive, Decelerate);
     EXPECT_FALSE(drive.StartCharge());
@@ -83,6 +81,6 @@ TEST_F(JumpTest, TheChargeCommandIsRefusedAtTheSlowDownsLastProgressOfZero) {
     EXPECT_EQ(drive.GetState(), Decelerate);
     drive.Step(7.4, 0.1);
     EXPECT_EQ(drive.GetState(), Idle);
-    EXPECT_EQ(RelVel(ship).z, engageVel.z);
+    EXPECT_EQ(ship->vel.z, 3.0);
     EXPECT_TRUE(drive.StartCharge());
 }
