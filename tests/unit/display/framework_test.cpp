@@ -4,7 +4,6 @@
 #include "module_world.h"
 
 #include <algorithm>
-#include <sstream>
 
 namespace {
 

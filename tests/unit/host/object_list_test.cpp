@@ -1,9 +1,9 @@
 // The object list as modules see it: order, lookup and names.
 #include "module_world.h"
 
-using WorldTest = ModuleWorldTest;
-
 #include <cstring>
+
+using WorldTest = ModuleWorldTest;
 
 TEST_F(WorldTest, BodiesStandBeforeVesselsAndLookupByNameIgnoresCase) {
     Vessel *a = AddVessel("Hyperspace");

@@ -4,9 +4,6 @@
 
 using WorldTest = ModuleWorldTest;
 
-#include <cmath>
-#include <vector>
-
 namespace {
 
 const double kDeg = 3.14159265358979323846 / 180.0;

@@ -1,11 +1,9 @@
 // The VESSEL interface: docking, propellant, orientation and status records.
 #include "module_world.h"
 
-using WorldTest = ModuleWorldTest;
-
-#include <cmath>
 #include <cstring>
-#include <utility>
+
+using WorldTest = ModuleWorldTest;
 
 TEST_F(WorldTest, DockingSetsTheFlightStatusUntilUndockedOrDeleted) {
     Vessel *hub = AddVessel("Hub", {}, 3), *arm = AddVessel("Arm", {}, 2);

@@ -2,8 +2,6 @@
 #include "scratch_directory.h"
 #include "sim_program.h"
 
-namespace {
-
 // Each test runs in a fresh working folder; "root" in it is made only by a flight.
 using SimProgram = ScratchDirectory;
 const std::string kRoot = "root";
@@ -14,8 +12,6 @@ const std::string kMissedFlight = "BEGIN_DESC\nShort hop.\nEND_DESC\n"
                                   "BEGIN_SHIPS\nProbe:Probe\nRVEL 1 0 0\nEND\nEND_SHIPS\n"
                                   "BEGIN_FLIGHT\nRUN 2\nPRINT VESSEL Probe\n"
                                   "EXPECT NEAR Probe 3 0 0 0.5\nEND_FLIGHT\n";
-
-} // namespace
 
 TEST_F(SimProgram, ExitStatusAndOutput) {
     const std::pair<const char *, std::string> badLines[] = {

@@ -6,9 +6,6 @@
 #include "module_world.h"
 #include "sound/xr_sound.h"
 
-#include <fstream>
-#include <iterator>
-
 namespace {
 
 const char kHeader[] = "Orbiter Sound Log Started\n*****************************\n\n";

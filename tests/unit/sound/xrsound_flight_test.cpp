@@ -12,12 +12,10 @@
 #include <string>
 #include <utility>
 
-namespace {
-
 // Each library's report of a load, play or stop, with the vessel's number
 // (the OrbiterSound id; the XRSound engine), as one form; XRSound's version
 // check is its own. The rest of the transcript stays as it is.
-std::string SoundEvents(const std::string &transcript) {
+static std::string SoundEvents(const std::string &transcript) {
     const std::pair<std::regex, std::string> forms[] = {
         {std::regex(R"(sound GetVesselSoundID3 -> id=(\d+))"), "connect $1"},
         {std::regex(R"(sound XRSound GetXRSoundEngineInstance -> engine=(\d+))"), "connect $1"},
@@ -41,7 +39,8 @@ std::string SoundEvents(const std::string &transcript) {
 
 // The scenario file with its SOUND option set, flown by tarsel-sim in a
 // simulator folder holding the package's six waves; its transcript.
-std::string Fly(const std::string &file, const std::string &sound, const std::string &folder) {
+static std::string Fly(const std::string &file, const std::string &sound,
+                       const std::string &folder) {
     std::ifstream in(std::string(TARSEL_SOURCE_DIR) + "/" + file);
     std::string text((std::istreambuf_iterator<char>(in)), {});
     text = std::regex_replace(text, std::regex(R"(\n *SOUND [A-Z_]+)"), "");
@@ -78,5 +77,3 @@ TEST_F(XRSoundFlight, TheDemoAndEverySoundOfTheDriveAreHeardAlikeThroughEitherLi
         EXPECT_FALSE(std::filesystem::exists("xrsound/OrbiterSound_Log.txt")) << "nothing to say";
     }
 }
-
-} // namespace
