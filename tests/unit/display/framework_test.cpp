@@ -116,11 +116,11 @@ protected:
 // the main colour.
 TEST_F(Framework, OpeningTriesTheExtendedMessageFirstThenAttachesAndRecalls) {
     std::string error;
-    EXPECT_FALSE(host::OpenDisplay(ship, 12, 256, 256, &error));
-    EXPECT_FALSE(host::OpenDisplay(ship, -1, 256, 256, &error));
-    EXPECT_FALSE(host::OpenDisplay(ship, 0, 0, 256, &error));
-    EXPECT_FALSE(host::OpenDisplay(ship, 0, 256, 70000, &error));
-    EXPECT_FALSE(host::OpenDisplay(nullptr, 0, 256, 256, &error));
+    EXPECT_FALSE(host::OpenDisplay(ship, 12, 256, 256, &error) ||
+                 host::OpenDisplay(ship, -1, 256, 256, &error) ||
+                 host::OpenDisplay(ship, 0, 0, 256, &error) ||
+                 host::OpenDisplay(ship, 0, 256, 70000, &error) ||
+                 host::OpenDisplay(nullptr, 0, 256, 256, &error));
     EXPECT_TRUE(trail.empty());
     ASSERT_TRUE(Open(ship, 3, 300, 400));
     std::vector<std::string> expected = {"msg 4 at 3 300x400 \"Fake\" key 33", "msg 1 at 3 300x400",
@@ -144,8 +144,8 @@ TEST_F(Framework, OpeningTriesTheExtendedMessageFirstThenAttachesAndRecalls) {
                 "rect 2 2 8 8 outline",
                 "end"};
     EXPECT_EQ(host::PageListing(page), expected);
-    EXPECT_EQ(page.calls[0].pen, RGB(0, 255, 0));
-    EXPECT_EQ(page.calls[4].pen, RGB(128, 128, 0));
+    EXPECT_EQ(std::make_pair(page.calls[0].pen, page.calls[4].pen),
+              std::make_pair(RGB(0, 255, 0), RGB(128, 128, 0)));
 }
 
 // Closing, the end of a run and the displays of a vessel that has gone:

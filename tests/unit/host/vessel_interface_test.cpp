@@ -10,13 +10,13 @@ TEST_F(WorldTest, DockingSetsTheFlightStatusUntilUndockedOrDeleted) {
     Vessel *tip = AddVessel("Tip", {}, 1);
     ASSERT_TRUE(host::World().Dock(hub, 2, arm, 0));
     ASSERT_TRUE(host::World().Dock(arm, 1, tip, 0));
-    EXPECT_FALSE(host::World().Dock(hub, 2, tip, 0)); // both ports taken
-    EXPECT_FALSE(host::World().Dock(hub, 3, tip, 0)); // no such port
-    EXPECT_FALSE(host::World().Dock(hub, 0, hub, 1)); // not to itself
+    // Not when both ports are taken, to a port that is not there or to itself.
+    EXPECT_FALSE(host::World().Dock(hub, 2, tip, 0) || host::World().Dock(hub, 3, tip, 0) ||
+                 host::World().Dock(hub, 0, hub, 1));
 
     EXPECT_EQ(hub->iface->GetFlightStatus(), 0x2u);
     hub->status = 1;
-    EXPECT_EQ(hub->iface->GetFlightStatus(), 0x3u);
+    EXPECT_EQ(hub->iface->GetFlightStatus(), 0x3u); // landed too
     EXPECT_EQ(hub->iface->GetDockStatus(hub->iface->GetDockHandle(2)), arm);
     EXPECT_EQ(hub->iface->GetDockStatus(arm->iface->GetDockHandle(0)), nullptr); // not its port
 
@@ -41,12 +41,11 @@ TEST_F(WorldTest, PropellantMassIsStoredAsGivenAndOnlyInTheVesselsOwnTanks) {
     ASSERT_NE(ph, nullptr);
     EXPECT_EQ(vi.GetPropellantHandleByIndex(2), nullptr);
 
-    for (double mass : {2500.0, -1.0, 1e9, -HUGE_VAL}) {
+    for (double mass : {2500.0, -1.0, 1e9, -HUGE_VAL, std::nan("")}) {
         vi.SetPropellantMass(ph, mass);
-        EXPECT_EQ(vi.GetPropellantMass(ph), mass);
+        const double got = vi.GetPropellantMass(ph);
+        EXPECT_TRUE(got == mass || (std::isnan(got) && std::isnan(mass))) << mass;
     }
-    vi.SetPropellantMass(ph, NAN);
-    EXPECT_TRUE(std::isnan(vi.GetPropellantMass(ph)));
     // Another vessel's tank is not this vessel's to change.
     Vessel *w = AddVessel("Other");
     w->iface->SetPropellantMass(vi.GetPropellantHandleByIndex(1), 20.0);
@@ -57,12 +56,11 @@ TEST_F(WorldTest, PropellantMassIsStoredAsGivenAndOnlyInTheVesselsOwnTanks) {
 
 TEST_F(WorldTest, ANegativeSpotLimitTakesTheVisibilityLimit) {
     Vessel *v = AddVessel("Flash");
-    v->iface->SetVisibilityLimit(1e-12);
-    EXPECT_EQ(std::make_pair(v->visLimit, v->spotLimit), std::make_pair(1e-12, 1e-12));
-    v->iface->SetVisibilityLimit(2e-3, -0.5);
-    EXPECT_EQ(std::make_pair(v->visLimit, v->spotLimit), std::make_pair(2e-3, 2e-3));
-    v->iface->SetVisibilityLimit(2e-3, 0.0);
-    EXPECT_EQ(std::make_pair(v->visLimit, v->spotLimit), std::make_pair(2e-3, 0.0));
+    for (const auto &[vis, spot, expected] :
+         {std::make_tuple(1e-12, -1.0, 1e-12), {2e-3, -0.5, 2e-3}, {2e-3, 0.0, 0.0}}) {
+        v->iface->SetVisibilityLimit(vis, spot);
+        EXPECT_EQ(std::make_pair(v->visLimit, v->spotLimit), std::make_pair(vis, expected));
+    }
 }
 
 // The host keeps the caller's record and reads it every frame until it is

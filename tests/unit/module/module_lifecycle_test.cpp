@@ -41,10 +41,9 @@ TEST_F(ModuleLifecycle, EachLoadReadsTheSettingsAndExitWritesThemOnlyWhenMissing
     stepChain = 2;
     InitModule(nullptr);
     EXPECT_STREQ(DriveSettings.ClassName, "Courier");
-    EXPECT_EQ(driveRegistry->BucketCount(), 4u);
-    EXPECT_EQ(stepBucketCount, 4u);
-    EXPECT_EQ(stepBucket, 0u) << "the dispatch starts from the first bucket";
-    EXPECT_EQ(stepChain, 0);
+    // The dispatch starts from the first bucket of the drives' 4.
+    EXPECT_EQ(std::make_tuple(driveRegistry->BucketCount(), stepBucketCount, stepBucket, stepChain),
+              std::make_tuple(4u, 4u, 0u, 0));
     EXPECT_EQ(stateRegistry->BucketCount(), 1u << kMaxBucketExponent);
     ExitModule(nullptr);
     EXPECT_FALSE(driveRegistry || stateRegistry) << "both registries are gone";
@@ -79,10 +78,9 @@ TEST_F(ModuleLifecycle, RunStartSavesTheApertureAndRunEndDestroysEveryDriveAndSt
     stepChain = 2;
 
     opcCloseRenderViewport();
-    EXPECT_EQ(driveRegistry->EntryCount(), 0u);
-    EXPECT_EQ(stateRegistry->EntryCount(), 0u);
-    EXPECT_EQ(stepBucket, 0u);
-    EXPECT_EQ(stepChain, 0);
+    EXPECT_EQ(std::make_tuple(driveRegistry->EntryCount(), stateRegistry->EntryCount(), stepBucket,
+                              stepChain),
+              std::make_tuple(0u, 0u, 0u, 0));
     // The next run's dispatch begins at bucket 0 with registries that work.
     driveRegistry->Insert("Delta", 0);
     EXPECT_EQ(driveRegistry->EntryCount(), 1u);

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace {
 
 // A registry of 16 buckets in the module's globals, values standing in for drives.
@@ -38,19 +40,15 @@ TEST_F(StepDispatch, EachDriveInTurnBucketsAscendingChainsFromTheHead) {
     driveRegistry->Insert(chained[0].c_str(), B);
     driveRegistry->Insert(chained[1].c_str(), C);
 
-    for (int round = 0; round < 2; ++round) {
-        EXPECT_EQ(NextValue(), A);
-        EXPECT_EQ(stepBucket, 3u);
-
-        // B has a link behind it: the call comes back to where it began.
-        EXPECT_EQ(NextValue(), B);
-        EXPECT_EQ(stepBucket, 3u);
-        EXPECT_EQ(stepChain, 1);
-
-        EXPECT_EQ(NextValue(), C);
-        EXPECT_EQ(stepBucket, 8u);
-        EXPECT_EQ(stepChain, 0);
-    }
+    // Each call: the value stepped, then the bucket and the chain link the
+    // dispatch points to. B has a link behind it: the call comes back to
+    // where it began.
+    using Stepped = std::tuple<uintptr_t, uint32_t, int32_t>;
+    for (int round = 0; round < 2; ++round)
+        for (const Stepped &expected : {Stepped{A, 3, 0}, Stepped{B, 3, 1}, Stepped{C, 8, 0}}) {
+            const uintptr_t value = NextValue();
+            EXPECT_EQ(Stepped(value, stepBucket, stepChain), expected);
+        }
 
     // C goes while the dispatch points behind B: the chain starts over at B.
     EXPECT_EQ(NextValue(), A);
