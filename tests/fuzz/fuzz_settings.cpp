@@ -19,7 +19,8 @@ void CheckValuesInUse(const DriveSettingsRecord &s) {
     fuzz::Require(s.MDFs >= 0 && s.MDFs <= kMaxBucketExponent, "MDFs clamped");
     fuzz::Require(s.Capacitors >= kMinCapacitors && s.Capacitors <= kMaxCapacitors,
                   "Capacitors clamped");
-    fuzz::Require(std::isfinite(s.JumpVelocity * 2.0) && s.JumpVelocity >= 0.0, "JumpVelocity");
+    fuzz::Require(std::isfinite(s.JumpVelocity * kJumpReachPerVelocity) && s.JumpVelocity >= 0.0,
+                  "JumpVelocity");
     fuzz::Require(std::isfinite(s.FlashOffset), "FlashOffset finite");
     fuzz::Require(s.CellCapacity >= 0.0 && s.CellReloadTime > 0.0 &&
                       std::isfinite(s.CellCapacity / s.CellReloadTime),

@@ -12,39 +12,34 @@ TEST(StarvedTable, FailedInsertsReportAndChangeNothing) {
     const std::vector<std::string> keys = KeysInBucket(3, 16, 3);
     KeyedTable table(4);
     ASSERT_TRUE(table.Allocated());
-    bool stored = true;
-    {
-        heap::Limit none(0);
-        EXPECT_EQ(table.Insert(keys[0].c_str(), 1, &stored), 0u);
-    }
-    EXPECT_FALSE(stored) << "no room for the key copy of a head slot";
+    // What Insert returns, and whether it stored the value, with that many
+    // allocations left (-1: all of them).
+    using Result = std::pair<uintptr_t, bool>;
+    const auto insert = [&table](const char *key, uintptr_t value, int left) {
+        heap::Limit limit(left);
+        bool stored = true;
+        const uintptr_t before = table.Insert(key, value, &stored);
+        return Result(before, stored);
+    };
+    EXPECT_EQ(insert(keys[0].c_str(), 1, 0), Result(0, false)) << "no room for a head's key copy";
     EXPECT_TRUE(table.empty);
     EXPECT_EQ(table.EntryCount(), 0u);
     EXPECT_EQ(table.BucketAt(3)->key, nullptr);
-
-    EXPECT_EQ(table.Insert(keys[0].c_str(), 1, &stored), 0u);
-    EXPECT_TRUE(stored);
-    for (int left : {0, 1}) {
-        heap::Limit limit(left); // no link, or a link without its key copy
-        EXPECT_EQ(table.Insert(keys[1].c_str(), 2, &stored), 0u);
-        EXPECT_FALSE(stored) << left;
-    }
-    {
-        heap::Limit none(0);
-        EXPECT_EQ(table.Insert(keys[0].c_str(), 7, &stored), 1u);
-        EXPECT_TRUE(stored) << "replacing a value needs no memory";
-    }
+    EXPECT_EQ(insert(keys[0].c_str(), 1, -1), Result(0, true));
+    EXPECT_EQ(insert(keys[1].c_str(), 2, 0), Result(0, false)) << "no room for a link";
+    EXPECT_EQ(insert(keys[1].c_str(), 2, 1), Result(0, false)) << "a link without its key copy";
+    EXPECT_EQ(insert(keys[0].c_str(), 7, 0), Result(1, true)) << "replacing needs no memory";
     EXPECT_EQ(table.EntryCount(), 1u);
     EXPECT_EQ(table.BucketAt(3)->next, nullptr);
     EXPECT_EQ(table.Find(keys[1].c_str()), 0u);
     EXPECT_EQ(table.Find(keys[0].c_str()), 7u);
-    EXPECT_EQ(table.Insert(nullptr, 3, &stored), 0u);
-    EXPECT_FALSE(stored);
+    EXPECT_EQ(insert(nullptr, 3, -1), Result(0, false));
 
     heap::Limit none(0);
     KeyedTable starved(4);
     EXPECT_FALSE(starved.Allocated());
     EXPECT_EQ(starved.BucketCount(), 0u);
+    bool stored = true;
     EXPECT_EQ(starved.Insert("a", 1, &stored), 0u);
     EXPECT_FALSE(stored);
 }

@@ -6,6 +6,8 @@
 #include "module_world.h"
 #include "sound/xr_sound.h"
 
+#include <tuple>
+
 namespace {
 
 const char kHeader[] = "Orbiter Sound Log Started\n*****************************\n\n";
@@ -28,24 +30,18 @@ protected:
 };
 
 TEST_F(ConnectTest, ANullHandleOrAnOldLibraryLogsWhy) {
-    struct Case {
-        const char *variant;
-        bool nullHandle;
-        const char *entry;
-    };
-    const Case cases[] = {
+    const std::tuple<const char *, bool, const char *> cases[] = {
         {"full", true,
          "ERR01= Vessel->ConnectToOrbiterSoundDLL3: A vessel passed a NULL handle to this "
          "function"},
         {"no_replace", false,
          "ERR02= ConnectToOrbiterSoundDLL3: Unable to find routines missing OrbiterSound3.0 ?"},
-        {"no_id", false, "ERR03= unable to connect to GetMyID, Older OrbiterSound.dll ?"},
-    };
-    for (const Case &c : cases) {
+        {"no_id", false, "ERR03= unable to connect to GetMyID, Older OrbiterSound.dll ?"}};
+    for (const auto &[variant, nullHandle, entry] : cases) {
         std::filesystem::remove("OrbiterSound_Log.txt");
-        LoadSound({c.variant, "", ""});
-        EXPECT_EQ(ConnectToOrbiterSoundDLL3(c.nullHandle ? nullptr : NewVessel("Ship")), -1);
-        EXPECT_EQ(ReadLog(), std::string(kHeader) + kSeparator + c.entry + "\n\n") << c.variant;
+        LoadSound({variant, "", ""});
+        EXPECT_EQ(ConnectToOrbiterSoundDLL3(nullHandle ? nullptr : NewVessel("Ship")), -1);
+        EXPECT_EQ(ReadLog(), std::string(kHeader) + kSeparator + entry + "\n\n") << variant;
         host::UnloadSoundLibraries();
     }
 }
