@@ -34,12 +34,10 @@ TEST_F(JumpTest, TheFlashObjectsStandAtBothEndsLitByAStarAheadOfTheEyePoint) {
         ASSERT_EQ(flash->beacons.size(), 1u);
         const BEACONLIGHTSPEC &light = *flash->beacons[0];
         EXPECT_EQ(Gap(*light.pos, Vec(0.5, 1.5, 12.0)), 0.0);
-        EXPECT_EQ(light.shape, static_cast<DWORD>(BEACONSHAPE_STAR));
-        EXPECT_EQ((std::vector<double>{light.col->x, light.col->y, light.col->z, light.falloff}),
-                  std::vector<double>(4, 1.0));
-        EXPECT_EQ((std::vector<double>{light.period, light.duration, light.tofs}),
-                  std::vector<double>(3, 0.0));
-        EXPECT_TRUE(light.active);
+        EXPECT_EQ(
+            std::make_tuple(light.shape, light.col->x, light.col->y, light.col->z, light.falloff,
+                            light.period, light.duration, light.tofs, light.active),
+            std::make_tuple(DWORD(BEACONSHAPE_STAR), 1.0, 1.0, 1.0, 1.0, 0.0, 0.0, 0.0, true));
     }
 }
 

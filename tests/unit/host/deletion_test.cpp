@@ -260,9 +260,7 @@ TEST_P(GoneVessel, ItsDriveEndsWhatItStartedAndRefusesEveryCommand) {
     step(1);
     EXPECT_EQ(drive.GetState(), Idle);
     EXPECT_EQ(drive.GetCellCharge() == 0.0, row.phase != Charging);
-    EXPECT_EQ(drive.departFlash, nullptr);
-    EXPECT_EQ(drive.arriveFlash, nullptr);
-    EXPECT_EQ(Flashes().size(), 0u);
+    EXPECT_TRUE(!drive.departFlash && !drive.arriveFlash && Flashes().empty());
     EXPECT_NEAR(ApertureDegrees(), row.watched ? 30.0 : 50.0, 1e-9);
     EXPECT_TRUE(aperture.restored);
     step(30);
@@ -270,9 +268,7 @@ TEST_P(GoneVessel, ItsDriveEndsWhatItStartedAndRefusesEveryCommand) {
     EXPECT_EQ(Count(t, "StopVesselWave3 id=0 slot=50"), row.phase == Charging ? 1 : 0);
     EXPECT_EQ(t.find("PlayVesselWaveOBSound3"), std::string::npos);
     EXPECT_EQ(Count(t, "vessel Hyperspace deleted"), row.phase == Flash ? 2 : 0);
-    EXPECT_FALSE(drive.Engage());
-    EXPECT_FALSE(drive.StartCharge());
-    EXPECT_FALSE(drive.CanEngage());
+    EXPECT_FALSE(drive.Engage() || drive.StartCharge() || drive.CanEngage());
 }
 
 INSTANTIATE_TEST_SUITE_P(Phases, GoneVessel,

@@ -41,15 +41,12 @@ static std::string SoundEvents(const std::string &transcript) {
 // simulator folder holding the package's six waves; its transcript.
 static std::string Fly(const std::string &file, const std::string &sound,
                        const std::string &folder) {
+    // Both flights declare an environment.
     std::ifstream in(std::string(TARSEL_SOURCE_DIR) + "/" + file);
-    std::string text((std::istreambuf_iterator<char>(in)), {});
-    text = std::regex_replace(text, std::regex(R"(\n *SOUND [A-Z_]+)"), "");
-    const std::string environment = "BEGIN_ENVIRONMENT\n";
-    const size_t at = text.find(environment);
-    if (at == std::string::npos)
-        text = environment + "SOUND " + sound + "\nEND_ENVIRONMENT\n" + text;
-    else
-        text.insert(at + environment.size(), "SOUND " + sound + "\n");
+    const std::string text = std::regex_replace(
+        std::regex_replace(std::string(std::istreambuf_iterator<char>(in), {}),
+                           std::regex(R"(\n *SOUND [A-Z_]+)"), ""),
+        std::regex("BEGIN_ENVIRONMENT\n"), "BEGIN_ENVIRONMENT\nSOUND " + sound + "\n");
     std::filesystem::create_directories(folder + "/Sound/TarselMFD");
     for (const char *wave : {"load", "engage", "woosh1", "bang", "woosh2", "cancel"})
         std::ofstream(folder + "/Sound/TarselMFD/" + wave + ".wav") << "RIFF";
