@@ -222,57 +222,51 @@ TEST_F(DisplayTest, AVesselAtTheAddressOfADeletedOneStartsAfresh) {
 // sequence would have (the charge loop stops, the flash objects go, a camera
 // it widened gets the saved aperture back, the sequence's progress is
 // dropped), and it refuses every command from then on.
-struct GonePhase {
-    DriveState phase;
-    bool watched; // the camera on the vessel
-};
-
-class GoneVessel : public DisplayTest, public ::testing::WithParamInterface<GonePhase> {};
-
-TEST_P(GoneVessel, ItsDriveEndsWhatItStartedAndRefusesEveryCommand) {
-    const GonePhase row = GetParam();
-    Vessel *ship = AddShip("Ship", Vec(0, 0, 1e7), {}, Vec(0, 0, 1), {1e4});
-    // A drive the module does not know of: nobody tells it of the deletion.
-    static const int32_t slots[4] = {50, 52, 53, 54};
-    SavedAperture aperture{30.0 * kDegree, true};
-    DriveUnit drive(DriveParams{ship->iface, &aperture, 5,
-                                ConnectToOrbiterSoundDLL3(host::Handle(ship)), slots, 50000.0,
-                                new double[1]{7.5e8}, 10.0, 10.0, 6000.0});
-    const auto step = [&drive](int steps) {
-        for (int i = 0; i < steps; ++i) {
-            drive.Step(host::World().simTime, host::World().stepLength);
-            host::RunSteps(1);
-        }
-    };
-    host::World().SetCameraAperture(30.0 * kDegree);
-    host::World().cameraTarget = host::Handle(row.watched ? ship : tug);
-    drive.cellCharge = row.phase == Charging ? 0.0 : 1.0;
-    ASSERT_TRUE(row.phase == Charging ? drive.StartCharge() : drive.Engage());
-    step(5);
-    for (int i = 0; i < 400 && drive.GetState() != row.phase; ++i)
+TEST_F(DisplayTest, AGoneVesselsDriveEndsWhatItStartedAndRefusesEveryCommand) {
+    const std::pair<DriveState, bool> rows[] = {
+        // the phase, and the camera on the vessel
+        {Charging, true}, {Accelerate, true}, {Hold, true},       {Hold, false},
+        {Flash, true},    {Decelerate, true}, {Decelerate, false}};
+    for (const auto &[phase, watched] : rows) {
+        SCOPED_TRACE(testing::Message() << "phase " << phase << (watched ? ", watched" : ""));
+        Vessel *ship = AddShip("Ship", Vec(0, 0, 1e7), {}, Vec(0, 0, 1), {1e4});
+        // A drive the module does not know of: nobody tells it of the deletion.
+        static const int32_t slots[4] = {50, 52, 53, 54};
+        SavedAperture aperture{30.0 * kDegree, true};
+        const int32_t id = ConnectToOrbiterSoundDLL3(host::Handle(ship));
+        DriveUnit drive(DriveParams{ship->iface, &aperture, 5, id, slots, 50000.0,
+                                    new double[1]{7.5e8}, 10.0, 10.0, 6000.0});
+        const auto step = [&drive](int steps) {
+            for (int i = 0; i < steps; ++i) {
+                drive.Step(host::World().simTime, host::World().stepLength);
+                host::RunSteps(1);
+            }
+        };
+        host::World().SetCameraAperture(30.0 * kDegree);
+        host::World().cameraTarget = host::Handle(watched ? ship : tug);
+        drive.cellCharge = phase == Charging ? 0.0 : 1.0;
+        ASSERT_TRUE(phase == Charging ? drive.StartCharge() : drive.Engage());
+        step(5);
+        for (int i = 0; i < 400 && drive.GetState() != phase; ++i)
+            step(1);
+        ASSERT_EQ(drive.GetState(), phase);
+        if (!watched)
+            host::World().SetCameraAperture(50.0 * kDegree);
+        ASSERT_EQ(Flashes().size(), phase == Flash ? 2u : 0u);
+        TakeTranscript();
+        ASSERT_TRUE(host::DeleteNow(ship));
         step(1);
-    ASSERT_EQ(drive.GetState(), row.phase);
-    if (!row.watched)
-        host::World().SetCameraAperture(50.0 * kDegree);
-    ASSERT_EQ(Flashes().size(), row.phase == Flash ? 2u : 0u);
-    TakeTranscript();
-    ASSERT_TRUE(host::DeleteNow(ship));
-    step(1);
-    EXPECT_EQ(drive.GetState(), Idle);
-    EXPECT_EQ(drive.GetCellCharge() == 0.0, row.phase != Charging);
-    EXPECT_TRUE(!drive.departFlash && !drive.arriveFlash && Flashes().empty());
-    EXPECT_NEAR(ApertureDegrees(), row.watched ? 30.0 : 50.0, 1e-9);
-    EXPECT_TRUE(aperture.restored);
-    step(30);
-    const std::string t = TakeTranscript();
-    EXPECT_EQ(Count(t, "StopVesselWave3 id=0 slot=50"), row.phase == Charging ? 1 : 0);
-    EXPECT_EQ(t.find("PlayVesselWaveOBSound3"), std::string::npos);
-    EXPECT_EQ(Count(t, "vessel Hyperspace deleted"), row.phase == Flash ? 2 : 0);
-    EXPECT_FALSE(drive.Engage() || drive.StartCharge() || drive.CanEngage());
+        EXPECT_EQ(drive.GetState(), Idle);
+        EXPECT_EQ(drive.GetCellCharge() == 0.0, phase != Charging);
+        EXPECT_TRUE(!drive.departFlash && !drive.arriveFlash && Flashes().empty());
+        EXPECT_NEAR(ApertureDegrees(), watched ? 30.0 : 50.0, 1e-9);
+        EXPECT_TRUE(aperture.restored);
+        step(30);
+        const std::string t = TakeTranscript();
+        const std::string stop = "StopVesselWave3 id=" + std::to_string(id) + " slot=50";
+        EXPECT_EQ(Count(t, stop), phase == Charging ? 1 : 0);
+        EXPECT_EQ(t.find("PlayVesselWaveOBSound3"), std::string::npos);
+        EXPECT_EQ(Count(t, "vessel Hyperspace deleted"), phase == Flash ? 2 : 0);
+        EXPECT_FALSE(drive.Engage() || drive.StartCharge() || drive.CanEngage());
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Phases, GoneVessel,
-                         ::testing::Values(GonePhase{Charging, true}, GonePhase{Accelerate, true},
-                                           GonePhase{Hold, true}, GonePhase{Hold, false},
-                                           GonePhase{Flash, true}, GonePhase{Decelerate, true},
-                                           GonePhase{Decelerate, false}));
