@@ -16,12 +16,6 @@ protected:
         ship->ports.resize(13);
     }
 
-    Vessel *Module(const std::string &name, int ports) {
-        Vessel *v = AddShip(name, Vec(0, 0, 1e7 + 100), {}, Vec(0, 0, 1), {});
-        v->ports.resize(ports);
-        return v;
-    }
-
     void Dock(Vessel *a, int portA, Vessel *b, int portB) {
         ASSERT_TRUE(host::World().Dock(a, portA, b, portB))
             << a->name << ":" << portA << " " << b->name << ":" << portB;
@@ -52,7 +46,7 @@ TEST_F(DockedStackTest, EveryVesselDockedGoesOnceOuterVesselsFirst) {
     ASSERT_TRUE(drive.Engage());
     std::vector<Vessel *> dense{ship};
     for (int i = 0; i < 10; ++i)
-        dense.push_back(Module("M" + std::to_string(i), 10));
+        dense.push_back(AddVessel("M" + std::to_string(i), {}, 10));
     // Port j of vessel i leads to vessel j (or j + 1 past itself).
     for (int i = 0; i < 11; ++i)
         for (int j = i + 1; j < 11; ++j)
@@ -60,7 +54,8 @@ TEST_F(DockedStackTest, EveryVesselDockedGoesOnceOuterVesselsFirst) {
     std::vector<std::vector<Vessel *>> grid(7);
     for (int r = 0; r < 7; ++r)
         for (int c = 0; c < 7; ++c)
-            grid[r].push_back(Module("L" + std::to_string(r) + "_" + std::to_string(c), 4));
+            grid[r].push_back(AddVessel("L" + std::to_string(r) + "_" + std::to_string(c),
+                                        Vec(0, 0, 1e7 + 100), 4));
     for (int r = 0; r < 7; ++r) // ports: 0 up, 1 right, 2 down, 3 left
         for (int c = 0; c < 7; ++c) {
             if (c + 1 < 7)
@@ -72,7 +67,7 @@ TEST_F(DockedStackTest, EveryVesselDockedGoesOnceOuterVesselsFirst) {
     const int chain = 3000;
     Vessel *link = ship;
     for (int i = 0; i < chain; ++i) {
-        Vessel *next = Module("C" + std::to_string(i), 2);
+        Vessel *next = AddVessel("C" + std::to_string(i), {}, 2);
         Dock(link, i ? 1 : 11, next, 0);
         link = next;
     }
@@ -98,8 +93,8 @@ TEST_F(DockedStackTest, EveryVesselDockedGoesOnceOuterVesselsFirst) {
 // Walked from a vessel that the walk came from, that vessel and whatever
 // lies beyond it stay.
 TEST_F(DockedStackTest, TheVesselTheWalkCameFromStaysWithWhatLiesBeyondIt) {
-    Vessel *from = Module("From", 2), *beyond = Module("Beyond", 1), *inner = Module("Near", 2),
-           *outer = Module("Far", 1);
+    Vessel *from = AddVessel("From", {}, 2), *beyond = AddVessel("Beyond", {}, 1),
+           *inner = AddVessel("Near", {}, 2), *outer = AddVessel("Far", {}, 1);
     Dock(beyond, 0, from, 0);
     Dock(from, 1, ship, 0);
     Dock(ship, 1, inner, 0);

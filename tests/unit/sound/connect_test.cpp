@@ -16,10 +16,6 @@ const char kNotInstalled[] = "ERR01= Vessel->ConnectToOrbiterSoundDLL3: Unable t
 
 class ConnectTest : public ModuleWorldTest {
 protected:
-    static OBJHANDLE NewVessel(const std::string &name) {
-        return host::Handle(host::World().AddVessel(name, "TestShip"));
-    }
-
     // The module writes the log as text, with the platform's line ends ("\r\n"
     // on Windows); read as text, lines end in "\n" on every platform.
     static std::string ReadLog() {
@@ -41,7 +37,7 @@ TEST_F(ConnectTest, ANullHandleIsLoggedAndRefused) {
 TEST_F(ConnectTest, ALogFromAnEarlierRunIsKeptAndExtended) {
     std::ofstream("OrbiterSound_Log.txt", std::ios::binary)
         << kHeader << kSeparator << "an earlier entry\n\n";
-    EXPECT_EQ(ConnectToOrbiterSoundDLL3(NewVessel("Ship")), -1);
+    EXPECT_EQ(ConnectToOrbiterSoundDLL3(host::Handle(AddVessel("Ship"))), -1);
     WriteSoundLog("first only", nullptr);
     WriteSoundLog(nullptr, "second only");
     EXPECT_EQ(ReadLog(), std::string(kHeader) + kSeparator + "an earlier entry\n\n" + kSeparator +
@@ -68,7 +64,8 @@ TEST_F(ConnectTest, TheLogTakesAtMostOneHundredAndOneEntries) {
 // ends with the run.
 TEST_F(ConnectTest, WithXRSoundAloneEachVesselGetsItsEngine) {
     LoadSound({"", "full", ""});
-    const OBJHANDLE first = NewVessel("First"), second = NewVessel("Second");
+    const OBJHANDLE first = host::Handle(AddVessel("First")),
+                    second = host::Handle(AddVessel("Second"));
     TakeTranscript();
     const int id = ConnectToOrbiterSoundDLL3(first);
     EXPECT_EQ(id, kFirstXRSoundId);
@@ -83,7 +80,7 @@ TEST_F(ConnectTest, WithXRSoundAloneEachVesselGetsItsEngine) {
     EXPECT_FALSE(std::filesystem::exists("OrbiterSound_Log.txt"));
     ForgetSoundConnections();
     EXPECT_EQ(PlayWave(id, 51, 0, 255, 0), 0);
-    EXPECT_EQ(ConnectToOrbiterSoundDLL3(NewVessel("Third")), kFirstXRSoundId);
+    EXPECT_EQ(ConnectToOrbiterSoundDLL3(host::Handle(AddVessel("Third"))), kFirstXRSoundId);
 }
 
 // A wave XRSound cannot load (its file is missing) stays silent, and the log
@@ -91,7 +88,7 @@ TEST_F(ConnectTest, WithXRSoundAloneEachVesselGetsItsEngine) {
 TEST_F(ConnectTest, AWaveXRSoundCannotLoadIsSilentAndLogged) {
     LoadSound({"", "full", ""});
     WriteFile("Sound/TarselMFD/engage.wav", "RIFF");
-    const int id = ConnectToOrbiterSoundDLL3(NewVessel("Ship"));
+    const int id = ConnectToOrbiterSoundDLL3(host::Handle(AddVessel("Ship")));
     char engage[] = "Sound\\TarselMFD\\engage.wav", cancel[] = "Sound\\TarselMFD\\cancel.wav";
     EXPECT_EQ(LoadWave(id, 51, engage, 0), 1);
     EXPECT_EQ(LoadWave(id, 55, cancel, 0), 0);
@@ -114,7 +111,7 @@ TEST_F(ConnectTest, AWaveXRSoundCannotLoadIsSilentAndLogged) {
 // transcript shows); an id of -1 is a vessel without sound.
 TEST_F(ConnectTest, OutOfRangeIdsAndSlotsAreSkippedWithoutACall) {
     LoadSound();
-    const int32_t id = ConnectToOrbiterSoundDLL3(NewVessel("Ship"));
+    const int32_t id = ConnectToOrbiterSoundDLL3(host::Handle(AddVessel("Ship")));
     char wave[] = "Sound\\TarselMFD\\engage.wav";
     LoadWave(id, 1, wave, 0);
     LoadWave(id, 60, wave, 0);
