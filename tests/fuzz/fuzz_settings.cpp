@@ -32,12 +32,6 @@ void CheckValuesInUse(const DriveSettingsRecord &s) {
     fuzz::Require(std::isfinite(s.FleetRange), "FleetRange finite");
 }
 
-void Key(Vessel *v, DWORD key) {
-    bool consumed = false;
-    std::string error;
-    host::SendKey(v, 0, key, &consumed, &error);
-}
-
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
@@ -56,12 +50,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     fuzz::Require(scout != nullptr, "the display opens");
     // Steps of 1 s: ten charge a cell of the default reload time, fifteen fly a jump.
     host::World().stepLength = 1.0;
-    Key(scout, OAPI_KEY_C);
+    bool consumed = false;
+    std::string error;
+    host::SendKey(scout, 0, OAPI_KEY_C, &consumed, &error);
     host::RunSteps(12);
-    Key(scout, OAPI_KEY_A);
+    host::SendKey(scout, 0, OAPI_KEY_A, &consumed, &error);
     host::RunSteps(16);
     host::Page page;
-    std::string error;
     fuzz::Require(host::DrawPage(scout, 0, &page, &error), "the page draws");
     host::EndRun();
     host::UnloadModule();

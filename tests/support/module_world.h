@@ -61,14 +61,12 @@ protected:
         return v;
     }
 
-    // A ship of 10 t and 10 m at `pos` moving with `vel`, facing `forward`,
+    // A ship of 10 t at `pos` moving with `vel`, facing `forward`,
     // with tanks of 20 t capacity holding `tankMasses` and two docking ports.
     static Vessel *AddShip(const std::string &name, VECTOR3 pos, VECTOR3 vel, VECTOR3 forward,
                            std::initializer_list<double> tankMasses) {
         Vessel *v = AddVessel(name, pos, 2);
-        v->className = "TestShip";
         v->mass = 10000.0;
-        v->size = 10.0;
         v->vel = vel;
         v->rot = host::RotationFromAxes(forward,
                                         std::abs(forward.y) < 0.9 ? Vec(0, 1, 0) : Vec(1, 0, 0));

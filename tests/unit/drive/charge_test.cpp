@@ -63,9 +63,9 @@ TEST_F(ChargeTest, ACoursePastTheLargestNumberDoesNotEngage) {
         ship->pos = Vec(row.x, 0, row.z);
         drive.jumpVelocity = row.jumpVelocity;
         EXPECT_FALSE(drive.Engage()) << row.why;
-        EXPECT_EQ(drive.GetState(), Idle) << row.why;
-        EXPECT_EQ(drive.GetCellCharge(), 1.0) << row.why;
-        EXPECT_EQ(drive.GetCellIndex(), 0) << row.why;
+        EXPECT_EQ(std::make_tuple(drive.GetState(), drive.GetCellCharge(), drive.GetCellIndex()),
+                  std::make_tuple(Idle, 1.0, 0))
+            << row.why;
     }
     drive.jumpVelocity = 1.7e306;
     EXPECT_TRUE(drive.Engage());

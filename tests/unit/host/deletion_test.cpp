@@ -56,16 +56,15 @@ TEST_F(WorldTest, HandlesOfDeletedVesselsAndTheirReuse) {
     EXPECT_EQ(made, host::Handle(second));
     VESSEL *madeInterface = oapiGetVesselInterface(made);
     EXPECT_EQ(madeInterface, secondInterface);
-    EXPECT_STREQ(madeInterface->GetName(), "Flash");
-    EXPECT_EQ(madeInterface->GetPropellantCount(), 0u);
-    EXPECT_EQ(madeInterface->GetDockHandle(0), nullptr);
-    EXPECT_EQ(oapiGetMass(made), 1.0);
+    EXPECT_EQ(std::make_tuple(std::string(madeInterface->GetName()),
+                              madeInterface->GetPropellantCount(), madeInterface->GetDockHandle(0),
+                              oapiGetMass(made)),
+              std::make_tuple(std::string("Flash"), 0u, nullptr, 1.0));
     EXPECT_EQ(Gap(second->pos, Vec(0, 0, 9)), 0.0);
     EXPECT_EQ(oapiGetObjectByIndex(2), made) << "listed as the newest vessel";
     EXPECT_EQ(Make("Next", "Probe"), host::Handle(first));
     const OBJHANDLE fresh = Make("Fresh", "Probe");
-    EXPECT_NE(fresh, host::Handle(first));
-    EXPECT_NE(fresh, host::Handle(second));
+    EXPECT_TRUE(fresh != host::Handle(first) && fresh != host::Handle(second));
     EXPECT_EQ(oapiGetObjectCount(), 5u);
 }
 

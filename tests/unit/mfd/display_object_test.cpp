@@ -39,8 +39,7 @@ TEST_F(DisplayObject, RegistriesWithoutBucketsGiveADisplayWithoutADrive) {
         *registry = &refused;
         DriveMFD *display = Open(scout, 0);
         ASSERT_NE(display, nullptr);
-        EXPECT_EQ(display->drive, nullptr);
-        EXPECT_EQ(display->state, nullptr);
+        EXPECT_TRUE(!display->drive && !display->state);
         const host::Page page = Draw(scout, 0);
         ASSERT_EQ(page.calls.size(), 1u);
         EXPECT_EQ(page.calls[0].text, "No drive");

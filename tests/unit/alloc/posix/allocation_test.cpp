@@ -46,15 +46,10 @@ protected:
         host::BeginRun();
         host::World().AddBody("Earth", 5.97e24, 6.371e6, VECTOR3{}, VECTOR3{});
         for (int i = 0; i < 16; ++i) {
-            ships.push_back(AddShip("Ship" + std::to_string(i), host::Vec(1e7 + 1e6 * i, 0, 0),
-                                    VECTOR3{}, host::Vec(0, 0, 1), {20000.0}));
+            ships.push_back(AddShip("Ship" + std::to_string(i), Vec(1e7 + 1e6 * i, 0, 0), {},
+                                    Vec(0, 0, 1), {2e4}));
             Open(ships.back(), 0);
         }
-    }
-
-    void TearDown() override {
-        host::EndRun();
-        ModuleWorldTest::TearDown();
     }
 
     // One host step with the step's opcPreStep counted.
