@@ -1,9 +1,13 @@
 # Sourced by the scripts that fly every scenario with two builds and hold one
 # to the other (wine-compare.sh, compare-flights.sh).
 
-# Every scenario flown by the suite, in a fixed order.
+# Every scenario flown by the suite, in a fixed order: those written from a
+# description (tests/scenarios/**/*.scn.in) are written first, into the
+# build folder, as CTest writes them.
 all_scenarios() {
-    find scenarios tests/scenarios -name '*.scn' | sort
+    local generated=${BUILD_DIR:-build}/generated-scenarios
+    cmake -DFROM=tests/scenarios -DTO="$generated" -P tests/scenarios/generate.cmake >&2
+    find scenarios tests/scenarios "$generated" -name '*.scn' | sort
 }
 
 # fly WORK LABEL SCENARIO PROGRAM...: runs the program with its root and out

@@ -1,6 +1,9 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer targets with clang (build-fuzz/) and runs each for
-# SECONDS (default 30), starting from the seed corpus in tests/fuzz/corpus.
+# SECONDS (default 30), starting from its seeds: the scenario files of
+# scenarios/ and tests/scenarios/ for the scenario target, the settings files
+# there for the settings target, tests/fuzz/corpus/TARGET for the others
+# (tests/fuzz/CMakeLists.txt links them into build-fuzz/seeds/TARGET).
 #   bash scripts/fuzz.sh                 # every target, 30 s each
 #   bash scripts/fuzz.sh 3600 scenario   # one target for an hour
 # The corpus a run grows stays in out/fuzz/corpus/TARGET; an input that
@@ -29,7 +32,7 @@ for target in "${targets[@]}"; do
     echo "== fuzz_$target for ${seconds}s"
     log=out/fuzz/$target.log
     # The seeds are read, never written: new inputs go to the corpus under out/.
-    if ! build-fuzz/fuzz_"$target" "${options[@]}" "$corpus" "$repo/tests/fuzz/corpus/$target" > "$log" 2>&1; then
+    if ! build-fuzz/fuzz_"$target" "${options[@]}" "$corpus" "$repo/build-fuzz/seeds/$target" > "$log" 2>&1; then
         tail -n 40 "$log"
         echo "fuzz_$target failed; the input is in out/fuzz/findings/"
         exit 1

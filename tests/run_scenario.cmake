@@ -3,6 +3,12 @@
 # (WAVES is their generator). A settings file beside the scenario (same name,
 # .ini) is the module's settings file in that root; TARSEL_SIM_WRAPPER in the
 # environment (such as a valgrind command line) runs the host under it.
+# A file beside the scenario with the same name and the extension .out is
+# its standard output, byte for byte, with the module's date (the sources'
+# date, in __DATE__'s form) written as "DATE" and the root folder as "ROOT";
+# one with the extension .err is its standard error, the scenario's folder
+# left out of the file names. A flight whose output differs leaves it in
+# its root as NAME.out or NAME.err.
 get_filename_component(base ${SCENARIO} NAME_WE)
 get_filename_component(folder ${SCENARIO} DIRECTORY)
 set(root ${WORK}/${base})
@@ -18,7 +24,22 @@ if(EXISTS ${folder}/${base}.ini)
 endif()
 separate_arguments(wrapper UNIX_COMMAND "$ENV{TARSEL_SIM_WRAPPER}")
 execute_process(COMMAND ${wrapper} ${SIM} --root ${root} --out ${root} ${SCENARIO}
-                RESULT_VARIABLE status)
+                RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE err)
 if(NOT status EQUAL EXPECTED)
+    message("${out}${err}")
     message(FATAL_ERROR "${SCENARIO}: exit status ${status}, expected ${EXPECTED}")
 endif()
+string(REGEX REPLACE "(\\] module date )\"[A-Z][a-z][a-z] [ 0-9][0-9] [0-9][0-9][0-9][0-9]\"\n"
+                     "\\1\"DATE\"\n" out "${out}")
+string(REPLACE "${root}" "ROOT" out "${out}")
+string(REPLACE "${folder}/" "" err "${err}")
+foreach(stream out err)
+    if(EXISTS ${folder}/${base}.${stream})
+        file(READ ${folder}/${base}.${stream} expected)
+        if(NOT ${stream} STREQUAL expected)
+            file(WRITE ${root}/${base}.${stream} "${${stream}}")
+            message(FATAL_ERROR "${SCENARIO}: the output differs from ${base}.${stream} beside "
+                                "it; diff it with ${root}/${base}.${stream}")
+        endif()
+    endif()
+endforeach()

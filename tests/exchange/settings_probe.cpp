@@ -15,21 +15,8 @@
 namespace {
 
 // Values that read back as written only by a reader that takes them from the file.
-DriveSettingsRecord Unusual() {
-    DriveSettingsRecord settings;
-    settings.Drives = 6;
-    settings.MDFs = 2;
-    settings.JumpVelocity = 12345.678;
-    settings.FlashOffset = -3.25;
-    std::snprintf(settings.ClassName, sizeof settings.ClassName, "%s", "Mk II \"Far\" 100%");
-    settings.Capacitors = 9;
-    settings.CellCapacity = 0.1;
-    settings.CellReloadTime = 1e-3;
-    settings.JumpRange = 1.5e12;
-    settings.JumpRangeScaling = 2.5;
-    settings.FleetRange = 0.3;
-    return settings;
-}
+const DriveSettingsRecord kUnusual{6,    2,      12345.678, -3.25, "Mk II \"Far\" 100%", 9, 0.1,
+                                   1e-3, 1.5e12, 2.5,       0.3};
 
 void Print(const DriveSettingsRecord &s) {
     std::printf("Drives %d\nMDFs %d\nJumpVelocity %.17g\nFlashOffset %.17g\nClassName %s\n"
@@ -49,7 +36,7 @@ int main(int argc, char **argv) {
         return 2;
     }
     if (write)
-        WriteSettingsIfMissing(kSettingsPath, Unusual());
+        WriteSettingsIfMissing(kSettingsPath, kUnusual);
     DriveSettingsRecord settings;
     ReadSettings(kSettingsPath, settings);
     Print(settings);

@@ -11,22 +11,15 @@
 #include <cmath>
 #include <cstdint>
 #include <cstring>
+#include <tuple>
 
 namespace {
 
-struct Snapshot {
-    uint32_t fuel;
-    uint32_t target;
-    double distance;
-};
-
-Snapshot Take(const DriveMFD &display) {
-    return {display.drive->GetFuelIndex(), display.state->targetIndex, display.state->distance};
-}
-
-bool Same(const Snapshot &a, const Snapshot &b) {
-    return a.fuel == b.fuel && a.target == b.target && a.distance == b.distance &&
-           std::signbit(a.distance) == std::signbit(b.distance);
+// What a refused answer must leave as it was (the distance's sign too).
+auto Take(const DriveMFD &display) {
+    const double distance = display.state->distance;
+    return std::make_tuple(display.drive->GetFuelIndex(), display.state->targetIndex, distance,
+                           std::signbit(distance));
 }
 
 void Answer(Vessel *scout, const DriveMFD &display, uint8_t box, const std::string &text) {
@@ -36,7 +29,7 @@ void Answer(Vessel *scout, const DriveMFD &display, uint8_t box, const std::stri
     host::CancelInputBox(&error);
     host::SendKey(scout, 0, kBoxKeys[box % 3], &consumed, &error);
     fuzz::Require(host::InputBoxOpen(), "the key opens its box");
-    const Snapshot before = Take(display);
+    const auto before = Take(display);
     fuzz::Require(host::AnswerInputBox(text, &error), "the box takes an answer");
     const bool accepted = !host::InputBoxOpen();
     const MFDState &state = *display.state;
@@ -44,7 +37,7 @@ void Answer(Vessel *scout, const DriveMFD &display, uint8_t box, const std::stri
                   "the distance set is a finite number, not negative");
     fuzz::Require(state.secondJumpCells >= 1 && state.secondJumpCells <= DriveSettings.Capacitors,
                   "the second jump's cells are a cell count");
-    fuzz::Require(accepted || Same(before, Take(display)), "a refused answer changes nothing");
+    fuzz::Require(accepted || before == Take(display), "a refused answer changes nothing");
     host::Page page;
     fuzz::Require(host::DrawPage(scout, 0, &page, &error), "the page draws");
 }

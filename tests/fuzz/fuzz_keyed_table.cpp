@@ -8,6 +8,7 @@
 
 #include "registry/keyed_table.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <string>
 #include <unordered_map>
@@ -24,13 +25,10 @@ std::string KeyFor(uint8_t choice) {
 
 // The value a table entry may hold comes out of the model: the entry with it goes.
 void TakeOut(std::unordered_map<std::string, uintptr_t> &model, uintptr_t value) {
-    for (auto it = model.begin(); it != model.end(); ++it) {
-        if (it->second == value) {
-            model.erase(it);
-            return;
-        }
-    }
-    fuzz::Require(false, "the next entry taken out was in the table");
+    const auto it = std::find_if(model.begin(), model.end(),
+                                 [value](const auto &entry) { return entry.second == value; });
+    fuzz::Require(it != model.end(), "the next entry taken out was in the table");
+    model.erase(it);
 }
 
 void CheckCounts(const KeyedTable &table, const std::unordered_map<std::string, uintptr_t> &model) {

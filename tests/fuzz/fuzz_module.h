@@ -16,6 +16,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <sstream>
 #include <string>
 
@@ -70,15 +72,8 @@ inline Vessel *OpenScout() {
 }
 
 inline std::string ReadWhole(const std::filesystem::path &path) {
-    std::FILE *file = std::fopen(path.c_str(), "rb");
-    std::string content;
-    if (!file)
-        return content;
-    char buffer[4096];
-    for (size_t got; (got = std::fread(buffer, 1, sizeof buffer, file)) > 0;)
-        content.append(buffer, got);
-    std::fclose(file);
-    return content;
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
 } // namespace fuzz

@@ -14,7 +14,6 @@
 
 #include <cmath>
 #include <cstdint>
-#include <cstring>
 
 namespace {
 
@@ -48,16 +47,10 @@ bool WithinCaps(const scenario::Scenario &s) {
 }
 
 // "fuzz.scn:LINE: message", the line a number from 1.
-bool NamesFileAndLine(const std::string &error) {
-    const char kFile[] = "fuzz.scn:";
-    if (error.compare(0, std::strlen(kFile), kFile) != 0)
-        return false;
-    size_t at = std::strlen(kFile);
-    if (at >= error.size() || error[at] < '1' || error[at] > '9')
-        return false;
-    while (at < error.size() && error[at] >= '0' && error[at] <= '9')
-        ++at;
-    return error.compare(at, 2, ": ") == 0 && error.size() > at + 2;
+bool NamesFileAndLine(const std::string &e) {
+    const size_t line = e.find_first_not_of("0123456789", 9); // past the line's digits
+    return e.compare(0, 9, "fuzz.scn:") == 0 && line > 9 && line != std::string::npos &&
+           e[9] != '0' && e.compare(line, 2, ": ") == 0 && e.size() > line + 2;
 }
 
 void Fly(const scenario::Scenario &s) {

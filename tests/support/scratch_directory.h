@@ -1,5 +1,7 @@
-// A fresh, empty working directory for one test, removed afterwards; the
-// module's relative paths resolve against it as against the simulator's root.
+// A fresh, empty working directory for one test, removed afterwards, laid
+// out as the simulator's folder (its plug-in folder, where the settings file
+// goes, is there): the module's relative paths resolve against it as
+// against the simulator's root.
 #ifndef TEST_SCRATCH_DIRECTORY_H
 #define TEST_SCRATCH_DIRECTORY_H
 
@@ -7,12 +9,14 @@
 
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <random>
-#include <sstream>
 #include <string>
 
 class ScratchDirectory : public ::testing::Test {
 protected:
+    static constexpr const char *kSettingsFile = "Modules/Plugin/TarselMFD.ini";
+
     void SetUp() override {
         previous_ = std::filesystem::current_path();
         // A name no other test, here or in another process, has taken.
@@ -25,6 +29,7 @@ protected:
         }
         ASSERT_FALSE(root_.empty());
         std::filesystem::current_path(root_);
+        std::filesystem::create_directories("Modules/Plugin");
     }
 
     void TearDown() override {
@@ -33,18 +38,14 @@ protected:
     }
 
     static void WriteFile(const std::string &path, const std::string &content) {
-        std::filesystem::path native(path);
-        if (native.has_parent_path()) {
-            std::filesystem::create_directories(native.parent_path());
-        }
+        if (std::filesystem::path(path).has_parent_path())
+            std::filesystem::create_directories(std::filesystem::path(path).parent_path());
         std::ofstream(path, std::ios::binary) << content;
     }
 
     static std::string ReadFile(const std::string &path) {
         std::ifstream in(path, std::ios::binary);
-        std::ostringstream content;
-        content << in.rdbuf();
-        return content.str();
+        return std::string(std::istreambuf_iterator<char>(in), {});
     }
 
 private:
@@ -52,16 +53,6 @@ private:
     std::filesystem::path root_;
 };
 
-// A scratch folder laid out as the simulator's: the folder of its plug-ins,
-// where the settings file goes, is there.
-class SimulatorFolder : public ScratchDirectory {
-protected:
-    static constexpr const char *kSettingsFile = "Modules/Plugin/TarselMFD.ini";
-
-    void SetUp() override {
-        ScratchDirectory::SetUp();
-        std::filesystem::create_directories("Modules/Plugin");
-    }
-};
+using SimulatorFolder = ScratchDirectory;
 
 #endif

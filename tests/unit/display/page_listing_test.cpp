@@ -1,9 +1,10 @@
-// The printed forms of page texts.
+// The printed forms of page texts, and the brushes a module makes through
+// the platform's GDI: the host's own, or gdi32 behind the host's recording
+// layer.
+#include "platform/drawing_surface.h"
 #include "display/page_listing.h"
 
 #include <gtest/gtest.h>
-
-namespace {
 
 TEST(PageListing, CodePage1252BecomesUtf8) {
     EXPECT_EQ(host::Cp1252ToUtf8("60.0\xB0"), "60.0\xC2\xB0");
@@ -26,4 +27,13 @@ TEST(PageListing, ALabelNotOnThePageHasNoLine) {
     EXPECT_TRUE(texts.empty());
 }
 
-} // namespace
+TEST(Gdi, CreatedBrushesAreCountedUntilDeleted) {
+    int before = host::LiveCreatedBrushCount();
+    HBRUSH brush = CreateSolidBrush(RGB(1, 2, 3));
+    EXPECT_EQ(host::LiveCreatedBrushCount(), before + 1);
+    EXPECT_TRUE(DeleteObject(brush));
+    EXPECT_EQ(host::LiveCreatedBrushCount(), before);
+    EXPECT_FALSE(DeleteObject(brush)); // already gone
+    EXPECT_TRUE(DeleteObject(GetStockObject(NULL_BRUSH)));
+    EXPECT_NE(GetStockObject(NULL_BRUSH), nullptr);
+}

@@ -1,31 +1,28 @@
 // The object list as modules see it: order, lookup and names.
-#include "world_fixture.h"
+#include "module_world.h"
 
 #include <cstring>
 
+using WorldTest = ModuleWorldTest;
+
 TEST_F(WorldTest, BodiesStandBeforeVesselsAndLookupByNameIgnoresCase) {
-    Vessel *a = MakeVessel("Hyperspace");
-    host::Body *earth = world().AddBody("Earth", 6e24, 6.4e6, Vec(0, 0, 0), Vec(0, 0, 0));
-    Vessel *b = MakeVessel("Hyperspace");
-    host::Body *moon = world().AddBody("Moon", 7.3e22, 1.7e6, Vec(4e8, 0, 0), Vec(0, 0, 0));
+    Vessel *a = AddVessel("Hyperspace");
+    host::Body *earth = host::World().AddBody("Earth", 6e24, 6.4e6, Vec(0, 0, 0), Vec(0, 0, 0));
+    Vessel *b = AddVessel("Hyperspace");
+    host::Body *moon = host::World().AddBody("Moon", 7.3e22, 1.7e6, Vec(4e8, 0, 0), Vec(0, 0, 0));
 
+    using List = std::vector<OBJHANDLE>;
     ASSERT_EQ(oapiGetObjectCount(), 4u);
-    EXPECT_EQ(oapiGetObjectByIndex(0), earth);
-    EXPECT_EQ(oapiGetObjectByIndex(1), moon);
-    EXPECT_EQ(oapiGetObjectByIndex(2), static_cast<host::SimObject *>(a));
-    EXPECT_EQ(oapiGetObjectByIndex(3), static_cast<host::SimObject *>(b));
-    EXPECT_EQ(oapiGetObjectByIndex(4), nullptr);
-    EXPECT_EQ(oapiGetObjectByIndex(-1), nullptr);
-    EXPECT_EQ(oapiGetGbodyByIndex(1), moon);
-    EXPECT_EQ(oapiGetGbodyByIndex(2), nullptr);
-    EXPECT_EQ(oapiGetGbodyByIndex(-1), nullptr);
-
+    EXPECT_EQ((List{oapiGetObjectByIndex(0), oapiGetObjectByIndex(1), oapiGetObjectByIndex(2),
+                    oapiGetObjectByIndex(3), oapiGetObjectByIndex(4), oapiGetObjectByIndex(-1)}),
+              (List{earth, moon, a, b, nullptr, nullptr}));
+    EXPECT_EQ((List{oapiGetGbodyByIndex(1), oapiGetGbodyByIndex(2), oapiGetGbodyByIndex(-1)}),
+              (List{moon, nullptr, nullptr}));
     // The first of equal names is found.
     char earthName[] = "eARTH", flash[] = "HYPERSPACE", none[] = "Mars";
-    EXPECT_EQ(oapiGetObjectByName(earthName), earth);
-    EXPECT_EQ(oapiGetObjectByName(flash), static_cast<host::SimObject *>(a));
-    EXPECT_EQ(oapiGetObjectByName(none), nullptr);
-    EXPECT_EQ(oapiGetObjectByName(nullptr), nullptr);
+    EXPECT_EQ((List{oapiGetObjectByName(earthName), oapiGetObjectByName(flash),
+                    oapiGetObjectByName(none), oapiGetObjectByName(nullptr)}),
+              (List{earth, a, nullptr, nullptr}));
 
     EXPECT_EQ(oapiGetVesselInterface(earth), nullptr);
 
@@ -44,15 +41,15 @@ TEST_F(WorldTest, BodiesStandBeforeVesselsAndLookupByNameIgnoresCase) {
 // The object list keeps the scenario's order; the gravitating bodies are
 // counted heaviest first, equal masses in that order.
 TEST_F(WorldTest, GravitatingBodiesAreCountedHeaviestFirst) {
-    host::Body *moon = world().AddBody("Moon", 7.3e22, 1.7e6, Vec(4e8, 0, 0), Vec(0, 0, 0));
-    host::Body *twinA = world().AddBody("TwinA", 1e20, 1e5, Vec(1e9, 0, 0), Vec(0, 0, 0));
-    host::Body *sun = world().AddBody("Sun", 2e30, 7e8, Vec(1.5e11, 0, 0), Vec(0, 0, 0));
-    host::Body *twinB = world().AddBody("TwinB", 1e20, 1e5, Vec(2e9, 0, 0), Vec(0, 0, 0));
-    host::Body *earth = world().AddBody("Earth", 6e24, 6.4e6, Vec(0, 0, 0), Vec(0, 0, 0));
-    const host::Body *const heaviestFirst[] = {sun, earth, moon, twinA, twinB};
-    for (int i = 0; i < 5; ++i)
-        EXPECT_EQ(oapiGetGbodyByIndex(i), heaviestFirst[i]) << i;
-    EXPECT_EQ(oapiGetGbodyByIndex(5), nullptr);
+    host::Body *moon = host::World().AddBody("Moon", 7.3e22, 1.7e6, Vec(4e8, 0, 0), Vec(0, 0, 0));
+    host::Body *twinA = host::World().AddBody("TwinA", 1e20, 1e5, Vec(1e9, 0, 0), Vec(0, 0, 0));
+    host::Body *sun = host::World().AddBody("Sun", 2e30, 7e8, Vec(1.5e11, 0, 0), Vec(0, 0, 0));
+    host::Body *twinB = host::World().AddBody("TwinB", 1e20, 1e5, Vec(2e9, 0, 0), Vec(0, 0, 0));
+    host::Body *earth = host::World().AddBody("Earth", 6e24, 6.4e6, Vec(0, 0, 0), Vec(0, 0, 0));
+    std::vector<OBJHANDLE> counted;
+    for (int i = 0; i <= 5; ++i)
+        counted.push_back(oapiGetGbodyByIndex(i));
+    EXPECT_EQ(counted, (std::vector<OBJHANDLE>{sun, earth, moon, twinA, twinB, nullptr}));
     EXPECT_EQ(oapiGetObjectByIndex(0), moon);
     EXPECT_EQ(oapiGetObjectByIndex(4), earth);
 }

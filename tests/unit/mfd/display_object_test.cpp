@@ -1,45 +1,36 @@
-// Opening the mode: the drive shared by a vessel's displays, with its six
-// waves loaded once, and the state kept per display position.
-#include "display_fixture.h"
-
-namespace {
+// The display object where no flight reaches it: what it answers outside
+// its tables, without a drive, without a vessel. Keys, buttons, boxes, the
+// page, the readouts and the drive shared by a vessel's displays are flown
+// by the scenarios (buttons_and_keys, input_boxes, page_layout,
+// course_advice, target_readouts, display_commands).
+#include "mfd/course_math.h"
+#include "mfd/drive_mfd.h"
+#include "module_world.h"
 
 using DisplayObject = DisplayTest;
 
-TEST_F(DisplayObject, DisplaysOfOneVesselShareTheDriveButNotTheState) {
-    DriveMFD *left = Open(scout, 0);
-    ASSERT_GE(left->soundId, 0);
-    std::string events = TakeTranscript();
-    const char *files[] = {"load", "engage", "woosh1", "bang", "woosh2", "cancel"};
-    size_t at = 0;
-    for (int i = 0; i < 6; ++i) {
-        std::string load = "LoadVesselWaveOBSound3 id=" + std::to_string(left->soundId) +
-                           " slot=" + std::to_string(50 + i) + " file=\"Sound\\TarselMFD\\" +
-                           files[i] + ".wav\"";
-        at = events.find(load, at);
-        ASSERT_NE(at, std::string::npos) << load;
+// No label outside the twelve buttons; a display mode outside the ten shows
+// "n/a"; every display draws with the one brush made for them all.
+TEST_F(DisplayObject, OutsideItsTablesAndItsOneBrush) {
+    const int brushes = host::LiveCreatedBrushCount();
+    DriveMFD *display = Open(scout, 0);
+    Open(tug, 3);
+    Draw(tug, 3);
+    EXPECT_TRUE(!display->ButtonLabel(12) && !display->ButtonLabel(-1));
+    EXPECT_EQ(display->ButtonMenu(nullptr), 12);
+    for (int mode : {10, -1}) {
+        display->state->displayMode = mode;
+        const host::Page page = Draw(scout, 0);
+        EXPECT_EQ(LineOf(page, "Mode value"), "n/a") << mode;
+        EXPECT_EQ(LineOf(page, "Display mode"), "n/a") << mode;
     }
-
-    DriveMFD *right = Open(scout, 1);
-    EXPECT_EQ(Count(TakeTranscript(), "LoadVesselWaveOBSound3"), 0);
-    EXPECT_EQ(left->drive, right->drive);
-    EXPECT_EQ(right->soundId, left->soundId);
-    EXPECT_NE(left->state, right->state);
-
-    Key(scout, 0, OAPI_KEY_C); // charging, seen on both
-    Key(scout, 0, OAPI_KEY_M);
-    EXPECT_EQ(right->drive->state, Charging);
-    EXPECT_EQ(left->state->displayMode, 1);
-    EXPECT_EQ(right->state->displayMode, 0);
-    EXPECT_EQ(right->state->targetIndex, 1u);
-    EXPECT_EQ(Line(scout, 1, "Display mode"), "Target size");
+    EXPECT_EQ(host::LiveCreatedBrushCount(), brushes + 1);
 }
 
 // A registry without buckets holds nothing: the mode then gives a display
 // without a drive rather than a drive or state that nothing would step or
 // free, for the simulator takes whatever it gets. That display says so in
-// one line and refuses every command (its answer is checked with the
-// allocation failures, tests/unit/registry).
+// one line and refuses every command (its answer: tests/unit/alloc).
 TEST_F(DisplayObject, RegistriesWithoutBucketsGiveADisplayWithoutADrive) {
     for (KeyedTable **registry : {&driveRegistry, &stateRegistry}) {
         KeyedTable *kept = *registry;
@@ -47,8 +38,7 @@ TEST_F(DisplayObject, RegistriesWithoutBucketsGiveADisplayWithoutADrive) {
         *registry = &refused;
         DriveMFD *display = Open(scout, 0);
         ASSERT_NE(display, nullptr);
-        EXPECT_EQ(display->drive, nullptr);
-        EXPECT_EQ(display->state, nullptr);
+        EXPECT_TRUE(!display->drive && !display->state);
         const host::Page page = Draw(scout, 0);
         ASSERT_EQ(page.calls.size(), 1u);
         EXPECT_EQ(page.calls[0].text, "No drive");
@@ -72,4 +62,24 @@ TEST_F(DisplayObject, TheProcedureGivesADisplayEvenWithoutAVessel) {
     EXPECT_TRUE(driveRegistry->empty);
 }
 
-} // namespace
+TEST_F(DisplayObject, AVesselThatIsGoneIsNotReadThroughItsInterface) {
+    DriveMFD *display = Open(scout, 0);
+    // Taken out of the world behind the display framework's back, which would
+    // close the display first, so that the display object outlives its vessel.
+    ASSERT_TRUE(host::World().RequestDelete(scout));
+    host::World().Remove(scout);
+    host::DrawingSurface surface(256, 256);
+    display->Update(surface.Handle());
+    host::Page page;
+    surface.TakeDrawing(&page);
+    EXPECT_EQ(LineOf(page, "Fuel source"), "OFF");
+    EXPECT_EQ(LineOf(page, "Fuel mass"), "n/a");
+    EXPECT_EQ(LineOf(page, "Mode value"), "n/a");
+}
+
+// Two opposite axes that rounding left a hair longer than 1 are 180° apart, not NaN.
+TEST(CourseMath, ChordAngleOfOppositeAxesAHairLongerThanOne) {
+    const double over = 1.0000000000000002;
+    const VECTOR3 a{{over, 0.0, 0.0}}, b{{-over, 0.0, 0.0}};
+    EXPECT_NEAR(course::ChordAngle(a, b), 180.0, 1e-9);
+}

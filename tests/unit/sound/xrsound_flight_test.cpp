@@ -12,12 +12,10 @@
 #include <string>
 #include <utility>
 
-namespace {
-
 // Each library's report of a load, play or stop, with the vessel's number
 // (the OrbiterSound id; the XRSound engine), as one form; XRSound's version
 // check is its own. The rest of the transcript stays as it is.
-std::string SoundEvents(const std::string &transcript) {
+static std::string SoundEvents(const std::string &transcript) {
     const std::pair<std::regex, std::string> forms[] = {
         {std::regex(R"(sound GetVesselSoundID3 -> id=(\d+))"), "connect $1"},
         {std::regex(R"(sound XRSound GetXRSoundEngineInstance -> engine=(\d+))"), "connect $1"},
@@ -41,16 +39,14 @@ std::string SoundEvents(const std::string &transcript) {
 
 // The scenario file with its SOUND option set, flown by tarsel-sim in a
 // simulator folder holding the package's six waves; its transcript.
-std::string Fly(const std::string &file, const std::string &sound, const std::string &folder) {
+static std::string Fly(const std::string &file, const std::string &sound,
+                       const std::string &folder) {
+    // Both flights declare an environment.
     std::ifstream in(std::string(TARSEL_SOURCE_DIR) + "/" + file);
-    std::string text((std::istreambuf_iterator<char>(in)), {});
-    text = std::regex_replace(text, std::regex(R"(\n *SOUND [A-Z_]+)"), "");
-    const std::string environment = "BEGIN_ENVIRONMENT\n";
-    const size_t at = text.find(environment);
-    if (at == std::string::npos)
-        text = environment + "SOUND " + sound + "\nEND_ENVIRONMENT\n" + text;
-    else
-        text.insert(at + environment.size(), "SOUND " + sound + "\n");
+    const std::string text = std::regex_replace(
+        std::regex_replace(std::string(std::istreambuf_iterator<char>(in), {}),
+                           std::regex(R"(\n *SOUND [A-Z_]+)"), ""),
+        std::regex("BEGIN_ENVIRONMENT\n"), "BEGIN_ENVIRONMENT\nSOUND " + sound + "\n");
     std::filesystem::create_directories(folder + "/Sound/TarselMFD");
     for (const char *wave : {"load", "engage", "woosh1", "bang", "woosh2", "cancel"})
         std::ofstream(folder + "/Sound/TarselMFD/" + wave + ".wav") << "RIFF";
@@ -78,5 +74,3 @@ TEST_F(XRSoundFlight, TheDemoAndEverySoundOfTheDriveAreHeardAlikeThroughEitherLi
         EXPECT_FALSE(std::filesystem::exists("xrsound/OrbiterSound_Log.txt")) << "nothing to say";
     }
 }
-
-} // namespace

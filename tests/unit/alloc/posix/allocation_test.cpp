@@ -1,79 +1,31 @@
-// What the plug-in allocates on the heap while it steps and draws. This
-// program replaces the global operator new and delete; the plug-in, loaded as
-// the simulator loads it, calls them through the program, and a call counts
-// when it comes from the plug-in's own code and falls in a window the test
-// opens around one opcPreStep or one drawing of a page. The host's own
+// What the plug-in allocates on the heap while it steps and draws. The
+// plug-in, loaded as the simulator loads it, calls this program's operator
+// new and delete (heap.h); a call counts when it comes from the plug-in's own
+// code during one opcPreStep or one drawing of a page. The host's own
 // allocations (its world, its recording context) do not count.
 // Here only: a plug-in built with MinGW carries its own allocator, which no
 // program can replace.
+#include "heap.h"
 #include "module_world.h"
 
 #include <dlfcn.h>
 
-#include <cstdlib>
-#include <new>
-
 namespace {
 
-struct Window {
-    bool open = false;
-    const void *moduleBase = nullptr; // where the plug-in is loaded
-    int allocations = 0;
-    int frees = 0;
-};
-Window window;
+const void *moduleBase = nullptr; // where the plug-in is loaded
 
 bool FromModule(const void *caller) {
-    if (!window.open)
-        return false;
     Dl_info info;
-    return dladdr(caller, &info) && info.dli_fbase == window.moduleBase;
+    return dladdr(caller, &info) && info.dli_fbase == moduleBase;
 }
 
-void *Allocate(size_t size, const void *caller) {
-    if (FromModule(caller))
-        ++window.allocations;
-    return std::malloc(size ? size : 1);
+// What the plug-in allocated and freed while `run` ran.
+template <typename Run> std::pair<int, int> Counted(Run run) {
+    heap::window = heap::Window{FromModule};
+    run();
+    heap::window.fromModule = nullptr;
+    return {heap::window.allocations, heap::window.frees};
 }
-
-void Free(void *p, const void *caller) {
-    if (p && FromModule(caller))
-        ++window.frees;
-    std::free(p);
-}
-
-} // namespace
-
-void *operator new(size_t size) {
-    if (void *p = Allocate(size, __builtin_return_address(0)))
-        return p;
-    throw std::bad_alloc();
-}
-void *operator new[](size_t size) {
-    if (void *p = Allocate(size, __builtin_return_address(0)))
-        return p;
-    throw std::bad_alloc();
-}
-void *operator new(size_t size, const std::nothrow_t &) noexcept {
-    return Allocate(size, __builtin_return_address(0));
-}
-void *operator new[](size_t size, const std::nothrow_t &) noexcept {
-    return Allocate(size, __builtin_return_address(0));
-}
-void operator delete(void *p) noexcept {
-    Free(p, __builtin_return_address(0));
-}
-void operator delete[](void *p) noexcept {
-    Free(p, __builtin_return_address(0));
-}
-void operator delete(void *p, size_t) noexcept {
-    Free(p, __builtin_return_address(0));
-}
-void operator delete[](void *p, size_t) noexcept {
-    Free(p, __builtin_return_address(0));
-}
-
-namespace {
 
 // The plug-in loaded, its run begun, and Earth with 16 ships, each with the
 // mode open on display 0 and a tank of 20 t: one drive for every bucket of
@@ -86,53 +38,32 @@ protected:
         std::string error;
         ASSERT_TRUE(host::LoadModule(TARSEL_MODULE, &error)) << error;
         void *library = dlopen(TARSEL_MODULE, RTLD_NOW | RTLD_NOLOAD);
-        ASSERT_NE(library, nullptr);
         preStep_ = reinterpret_cast<void (*)(double, double, double)>(dlsym(library, "opcPreStep"));
         Dl_info info;
         ASSERT_TRUE(dladdr(reinterpret_cast<void *>(preStep_), &info));
-        window.moduleBase = info.dli_fbase;
+        moduleBase = info.dli_fbase;
         dlclose(library);
         host::BeginRun();
         host::World().AddBody("Earth", 5.97e24, 6.371e6, VECTOR3{}, VECTOR3{});
         for (int i = 0; i < 16; ++i) {
-            ships.push_back(AddShip("Ship" + std::to_string(i), host::Vec(1e7 + 1e6 * i, 0, 0),
-                                    VECTOR3{}, host::Vec(0, 0, 1), {20000.0}));
+            ships.push_back(AddShip("Ship" + std::to_string(i), Vec(1e7 + 1e6 * i, 0, 0), {},
+                                    Vec(0, 0, 1), {2e4}));
             Open(ships.back(), 0);
         }
     }
 
-    void TearDown() override {
-        host::EndRun();
-        host::UnloadModule();
-        ModuleWorldTest::TearDown();
-    }
-
-    // One host step with the step's opcPreStep counted: (allocations, frees).
+    // One host step with the step's opcPreStep counted.
     std::pair<int, int> CountedStep() {
         host::WorldState &world = host::World();
-        window = Window{true, window.moduleBase};
-        preStep_(world.simTime, world.stepLength, 0.0);
-        window.open = false;
+        const auto counted = Counted([&] { preStep_(world.simTime, world.stepLength, 0.0); });
         world.AdvanceStep();
         host::FlushDeletions();
-        return {window.allocations, window.frees};
+        return counted;
     }
 
     // Allocations of the plug-in while it draws the page afresh.
     static int CountedDrawing(Vessel *v, int position = 0) {
-        window = Window{true, window.moduleBase};
-        host::Page page;
-        std::string error;
-        EXPECT_TRUE(host::DrawPage(v, position, &page, &error)) << error;
-        window.open = false;
-        return window.allocations;
-    }
-
-    static size_t FlashObjects() {
-        size_t n = 0;
-        for (const host::SimObject *o : host::World().objects)
-            n += o->className == "Hyperspace";
-        return n;
+        return Counted([&] { Draw(v, position); }).first;
     }
 
     std::vector<Vessel *> ships;
@@ -156,9 +87,9 @@ TEST_F(PlugInAllocations, StepsAllocateOnlyForTheJumpsDockedStackWalk) {
         if (step == 1705) {
             ASSERT_TRUE(host::World().Dock(jumper, 0, module, 0));
         }
-        const size_t flashesBefore = FlashObjects();
+        const size_t flashesBefore = Flashes().size();
         const auto [allocations, frees] = CountedStep();
-        if (FlashObjects() > flashesBefore) {
+        if (Flashes().size() > flashesBefore) {
             ++jumpSteps;
             EXPECT_GT(allocations, 0) << "the walk's room";
             EXPECT_EQ(frees, allocations) << "freed before the step ends";

@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-namespace {
+#include <tuple>
 
 TEST(Gdi, SelectObjectReturnsWhatWasSelectedOfThatKindAndRefusesForeignHandles) {
     host::RecordingDC dc;
@@ -17,24 +17,18 @@ TEST(Gdi, SelectObjectReturnsWhatWasSelectedOfThatKindAndRefusesForeignHandles) 
 
     // Foreign handles and bad texts are refused, not followed.
     int notAnObject = 0;
-    EXPECT_EQ(SelectObject(dc.Handle(), &notAnObject), nullptr);
-    EXPECT_EQ(SelectObject(reinterpret_cast<HDC>(&notAnObject), host::DefaultPen(0)), nullptr);
-    EXPECT_FALSE(TextOutA(reinterpret_cast<HDC>(&notAnObject), 0, 0, "x", 1));
-    EXPECT_FALSE(DeleteObject(&notAnObject));
-    EXPECT_EQ(GetStockObject(99), nullptr);
-    EXPECT_EQ(GetStockObject(-1), nullptr);
-    EXPECT_FALSE(TextOutA(dc.Handle(), 0, 0, "x", -1));
-    EXPECT_FALSE(TextOutA(dc.Handle(), 0, 0, nullptr, 3));
+    const HDC foreign = reinterpret_cast<HDC>(&notAnObject);
+    EXPECT_FALSE(SelectObject(dc.Handle(), &notAnObject) ||
+                 SelectObject(foreign, host::DefaultPen(0)) || TextOutA(foreign, 0, 0, "x", 1) ||
+                 DeleteObject(&notAnObject) || GetStockObject(99) || GetStockObject(-1) ||
+                 TextOutA(dc.Handle(), 0, 0, "x", -1) || TextOutA(dc.Handle(), 0, 0, nullptr, 3));
     EXPECT_TRUE(dc.calls.empty());
 }
 
 // h = H * 9 / 200 high; DejaVu Sans Mono's advance, 1233 of 2384 units of
 // its cell, wide.
 TEST(DefaultStyles, TheCharacterCellIsFontZerosAdvanceAndHeight) {
-    EXPECT_EQ(host::CellWidth(256), 6u);
-    EXPECT_EQ(host::CellHeight(256), 11u);
-    EXPECT_EQ(host::CellWidth(420), 9u);
-    EXPECT_EQ(host::CellHeight(420), 18u);
+    EXPECT_EQ(std::make_tuple(host::CellWidth(256), host::CellHeight(256), host::CellWidth(420),
+                              host::CellHeight(420)),
+              std::make_tuple(6u, 11u, 9u, 18u));
 }
-
-} // namespace

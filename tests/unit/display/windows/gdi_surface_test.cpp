@@ -12,17 +12,15 @@
 #include <stb_image.h>
 
 #include <memory>
-
-namespace {
+#include <tuple>
 
 TEST(GdiSurface, TheContextIsPreparedAsTheSimulatorPreparesIt) {
     host::DrawingSurface surface(300, 420);
     HDC dc = surface.Handle();
-    EXPECT_EQ(GetTextColor(dc), RGB(0, 255, 0));
-    EXPECT_EQ(GetBkMode(dc), TRANSPARENT);
-    EXPECT_EQ(GetCurrentObject(dc, OBJ_FONT), host::DefaultFont(0, 420));
-    EXPECT_EQ(GetCurrentObject(dc, OBJ_BRUSH), GetStockObject(NULL_BRUSH));
-    EXPECT_EQ(GetCurrentObject(dc, OBJ_PEN), host::DefaultPen(0));
+    EXPECT_EQ(std::make_tuple(GetTextColor(dc), GetBkMode(dc), GetCurrentObject(dc, OBJ_FONT),
+                              GetCurrentObject(dc, OBJ_BRUSH), GetCurrentObject(dc, OBJ_PEN)),
+              std::make_tuple(RGB(0, 255, 0), TRANSPARENT, host::DefaultFont(0, 420),
+                              GetStockObject(NULL_BRUSH), host::DefaultPen(0)));
     host::Page page;
     surface.TakeDrawing(&page);
     ASSERT_EQ(page.pixels.size(), 300u * 420u);
@@ -61,12 +59,11 @@ TEST(GdiSurface, TextsAndRectanglesAreRecordedAndDrawn) {
     EXPECT_EQ(host::DrawCallLine(page.calls[2]), "text 4 30 font1 #FFFF00 \"M\xC2\xB0\"");
 
     const auto pixel = [&page](int x, int y) { return page.pixels[y * 64 + x]; };
-    EXPECT_EQ(pixel(2, 3), 0x808000u); // border, top-left
-    EXPECT_EQ(pixel(11, 12), 0x808000u);
-    EXPECT_EQ(pixel(12, 12), 0u);
-    EXPECT_EQ(pixel(11, 13), 0u);
-    EXPECT_EQ(pixel(5, 6), 0x78C8FFu); // inside, in the brush colour
-    EXPECT_EQ(pixel(25, 8), 0u);       // the null brush and pen draw nothing
+    // The border at the top-left and the bottom-right corner and past it, the
+    // inside in the brush colour; the null brush and pen draw nothing.
+    EXPECT_EQ((std::vector<uint32_t>{pixel(2, 3), pixel(11, 12), pixel(12, 12), pixel(11, 13),
+                                     pixel(5, 6), pixel(25, 8)}),
+              (std::vector<uint32_t>{0x808000, 0x808000, 0, 0, 0x78C8FF, 0}));
     // Glyph edges are smoothed: ink is yellow of any strength, no other hue.
     int ink = 0, otherHue = 0;
     for (int y = 30; y < 45; ++y)
@@ -97,11 +94,12 @@ TEST(GdiSurface, TheDefaultFontsAreTheDejaVuFaces) {
         GetTextFaceA(dc, sizeof face, face);
         TEXTMETRICA metrics{};
         GetTextMetricsA(dc, &metrics);
-        EXPECT_STREQ(face, fonts[i].face) << i;
-        EXPECT_EQ(metrics.tmHeight, fonts[i].height) << i;
-        EXPECT_EQ(metrics.tmWeight >= FW_BOLD, fonts[i].heavy) << i;
-        // The flag is set for a proportional face.
-        EXPECT_EQ((metrics.tmPitchAndFamily & TMPF_FIXED_PITCH) == 0, i == 0) << i;
+        // The pitch flag is set for a proportional face.
+        EXPECT_EQ(
+            std::make_tuple(std::string(face), metrics.tmHeight, metrics.tmWeight >= FW_BOLD,
+                            (metrics.tmPitchAndFamily & TMPF_FIXED_PITCH) == 0),
+            std::make_tuple(std::string(fonts[i].face), fonts[i].height, fonts[i].heavy, i == 0))
+            << i;
         if (i == 0) {
             EXPECT_EQ(host::CellWidth(420), static_cast<DWORD>(metrics.tmAveCharWidth));
             EXPECT_EQ(host::CellHeight(420), static_cast<DWORD>(metrics.tmHeight));
@@ -127,12 +125,11 @@ TEST_F(PagePng, ThePictureHoldsThePixels) {
     std::unique_ptr<unsigned char, decltype(&stbi_image_free)> image(
         stbi_load("page.png", &width, &height, &channels, 3), stbi_image_free);
     ASSERT_TRUE(image);
-    ASSERT_EQ(width, 3);
-    ASSERT_EQ(height, 2);
-    for (size_t i = 0; i < page.pixels.size(); ++i) {
-        const unsigned char *rgb = image.get() + 3 * i;
-        EXPECT_EQ(uint32_t(rgb[0]) << 16 | uint32_t(rgb[1]) << 8 | rgb[2], page.pixels[i]) << i;
-    }
+    ASSERT_EQ(std::make_pair(width, height), std::make_pair(3, 2));
+    std::vector<uint32_t> read;
+    for (const unsigned char *rgb = image.get(); read.size() < 6; rgb += 3)
+        read.push_back(uint32_t(rgb[0]) << 16 | uint32_t(rgb[1]) << 8 | rgb[2]);
+    EXPECT_EQ(read, page.pixels);
 }
 
 TEST_F(PagePng, UnwritablePathsAndPagesWithoutPixelsFail) {
@@ -145,5 +142,3 @@ TEST_F(PagePng, UnwritablePathsAndPagesWithoutPixelsFail) {
     EXPECT_FALSE(host::WritePagePng(page, "no/such/dir.png", &error));
     EXPECT_EQ(error, "cannot write no/such/dir.png");
 }
-
-} // namespace

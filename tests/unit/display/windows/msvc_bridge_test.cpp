@@ -40,26 +40,14 @@ const MsvcTable kTable = {
         return d;
     },
     [](MFD *, HDC) { calls += "update;"; },
-    [](MFD *, DWORD key) {
-        calls += "key " + std::to_string(key) + ";";
-        return key == 0x2E;
+    // Each answer its own, after noting the call.
+    [](MFD *, DWORD key) { return calls += "key " + std::to_string(key) + ";", key == 0x2E; },
+    [](MFD *, char *) { return calls += "immediate;", false; },
+    [](MFD *, int bt, int event) {
+        return calls += "button " + std::to_string(bt) + " " + std::to_string(event) + ";", true;
     },
-    [](MFD *, char *) {
-        calls += "immediate;";
-        return false;
-    },
-    [](MFD *, int button, int event) {
-        calls += "button " + std::to_string(button) + " " + std::to_string(event) + ";";
-        return true;
-    },
-    [](MFD *, int button) {
-        calls += "label " + std::to_string(button) + ";";
-        return label;
-    },
-    [](const MFD *, const MFDBUTTONMENU **) {
-        calls += "menu;";
-        return 7;
-    },
+    [](MFD *, int bt) { return calls += "label " + std::to_string(bt) + ";", label; },
+    [](const MFD *, const MFDBUTTONMENU **) { return calls += "menu;", 7; },
     [](const MFD *, FILEHANDLE) { calls += "write;"; },
     [](MFD *, FILEHANDLE) { calls += "read;"; },
     [](const MFD *) { calls += "store;"; },

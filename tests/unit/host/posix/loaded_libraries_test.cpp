@@ -6,9 +6,7 @@
 #include <dlfcn.h>
 #include <string>
 
-namespace {
-
-bool Loaded(const std::string &path) {
+static bool Loaded(const std::string &path) {
     void *h = dlopen(path.c_str(), RTLD_LAZY | RTLD_NOLOAD);
     return h && dlclose(h) == 0; // let go of the reference the check took
 }
@@ -26,5 +24,3 @@ TEST(LoadedLibraries, FindsALibraryAlreadyInTheProcessAndNeverLoadsOne) {
     dlclose(own);
     EXPECT_FALSE(Loaded(path)); // the lookup kept no reference of its own
 }
-
-} // namespace
