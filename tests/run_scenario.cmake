@@ -8,7 +8,10 @@
 # date, in __DATE__'s form) written as "DATE" and the root folder as "ROOT";
 # one with the extension .err is its standard error, the scenario's folder
 # left out of the file names. A flight whose output differs leaves it in
-# its root as NAME.out or NAME.err.
+# its root as NAME.out or NAME.err; with TARSEL_UPDATE_TRANSCRIPTS set in
+# the environment it writes it over the file beside the scenario instead,
+# for a change meant to change the transcripts (read the diff before
+# committing it).
 get_filename_component(base ${SCENARIO} NAME_WE)
 get_filename_component(folder ${SCENARIO} DIRECTORY)
 set(root ${WORK}/${base})
@@ -36,7 +39,9 @@ string(REPLACE "${folder}/" "" err "${err}")
 foreach(stream out err)
     if(EXISTS ${folder}/${base}.${stream})
         file(READ ${folder}/${base}.${stream} expected)
-        if(NOT ${stream} STREQUAL expected)
+        if(NOT ${stream} STREQUAL expected AND DEFINED ENV{TARSEL_UPDATE_TRANSCRIPTS})
+            file(WRITE ${folder}/${base}.${stream} "${${stream}}")
+        elseif(NOT ${stream} STREQUAL expected)
             file(WRITE ${root}/${base}.${stream} "${${stream}}")
             message(FATAL_ERROR "${SCENARIO}: the output differs from ${base}.${stream} beside "
                                 "it; diff it with ${root}/${base}.${stream}")

@@ -6,14 +6,15 @@
 #define TEST_MODULE_WORLD_H
 
 #include "display/displays.h"
-#include "platform/drawing_surface.h"
+#include "display/page_listing.h"
 #include "drive/drive_unit.h"
 #include "mfd/drive_mfd.h"
 #include "module/base/module_state.h"
 #include "module_entry.h"
+#include "platform/drawing_surface.h"
+#include "run/simulation.h"
 #include "scratch_directory.h"
 #include "sound/sound_bridge.h"
-#include "run/simulation.h"
 #include "world/transcript.h"
 #include "world/world.h"
 
