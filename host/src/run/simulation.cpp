@@ -202,7 +202,9 @@ void EndRun() {
         std::vector<BEACONLIGHTSPEC *> &beacons = static_cast<Vessel *>(o)->beacons;
         if (beacons.empty())
             continue;
-        Event("vessel %s keeps %zu beacon records after the run", o->name.c_str(), beacons.size());
+        // %zu is unknown to the formatting the Windows build checks against.
+        Event("vessel %s keeps %llu beacon records after the run", o->name.c_str(),
+              static_cast<unsigned long long>(beacons.size()));
         beacons.clear();
     }
 }
