@@ -1,8 +1,8 @@
 // The printed forms of page texts, and the brushes a module makes through
 // the platform's GDI: the host's own, or gdi32 behind the host's recording
 // layer.
-#include "platform/drawing_surface.h"
 #include "display/page_listing.h"
+#include "platform/drawing_surface.h"
 
 #include <gtest/gtest.h>
 

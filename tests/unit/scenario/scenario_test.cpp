@@ -5,11 +5,11 @@
 // the simulator would not survive. The PRINT lines, the world's set-up and
 // the commands and checks that fail while the flight goes on are flown by
 // vessel_commands, constant_velocity, landed_vessel and failing/.
+#include "run/simulation.h"
 #include "scenario/flight_parser.h"
 #include "scenario/flight_runner.h"
 #include "scenario/scenario_parser.h"
 #include "scenario/world_setup.h"
-#include "run/simulation.h"
 #include "world/transcript.h"
 
 #include <gtest/gtest.h>
