@@ -1,27 +1,17 @@
 // The settings file: a profile (INI) file with the sections Sizes, Effects,
-// Settings and Features, one key per field of DriveSettingsRecord.
+// Settings and Features, one key per field of DriveSettingsRecord. Each
+// key's rule for the values it takes is in its row of the key table
+// (settings.cpp); the pilot's guide has them for pilots.
 //
 // Reading keeps a field's current value when its key is missing or empty.
 // Integers are read as atoi does (saturating at the int limits), reals as
 // the C runtime's strtod does (ReadNumber: hexadecimal too), ClassName as it
-// stands. Values in use are then made safe:
-// - Drives and MDFs are clamped to 0..kMaxBucketExponent (at most 65536
-//   buckets per registry);
-// - Capacitors is clamped to kMinCapacitors..kMaxCapacitors (a drive needs
-//   one cell; the page has room for the bar of no more than that many);
-// - a real that is not finite ("inf", "nan", "1e999") keeps the current
-//   value, and so does a negative JumpVelocity, CellCapacity, JumpRange or
-//   JumpRangeScaling, and a CellReloadTime that is not above 0 (the charge
-//   rate divides by it). FlashOffset may be any finite value (a negative one
-//   puts the flash behind the cockpit), and so may FleetRange (a negative
-//   one takes no vessel along);
-// - values that are finite each but not together get their defaults back:
-//   JumpRange and JumpRangeScaling when a range-table row (JumpRange times
-//   JumpRangeScaling to the power 0 .. Capacitors - 1) would not be finite,
-//   CellCapacity and CellReloadTime when the charge rate (their quotient)
-//   would not be, and JumpVelocity when the reach of a jump sequence
-//   (kJumpReachPerVelocity times it) would not be.
-// The file itself is never changed by reading.
+// stands. Values that are finite each but not together then get their
+// defaults back: JumpRange and JumpRangeScaling when a range-table row would
+// not be finite, CellCapacity and CellReloadTime when the charge rate would
+// not be, and JumpVelocity when the reach of a jump sequence
+// (kJumpReachPerVelocity times it) would not be. The file itself is never
+// changed by reading.
 #ifndef TARSEL_SETTINGS_H
 #define TARSEL_SETTINGS_H
 
