@@ -88,6 +88,7 @@ TEST_F(ModuleWorldTest, TheDockedStackWalkWithAndWithoutRoom) {
 // refuses commands with the cancel sound; only without room for the display
 // object itself is the answer null.
 TEST_F(DisplayTest, OnlyADisplayObjectThatCannotBeHadIsNoAnswer) {
+    Open(tug, 0); // so that Scout's sound id is not the first, 0
     const LPARAM vessel = reinterpret_cast<LPARAM>(scout->iface);
     {
         heap::Limit none(0);
@@ -100,7 +101,8 @@ TEST_F(DisplayTest, OnlyADisplayObjectThatCannotBeHadIsNoAnswer) {
             DriveMFD::MsgProc(OAPI_MSG_MFD_OPENED, 0, MAKEWPARAM(256, 256), vessel));
     }
     ASSERT_NE(display, nullptr);
-    EXPECT_TRUE(!display->drive && driveRegistry->empty);
+    EXPECT_TRUE(!display->drive && driveRegistry->EntryCount() == 1u); // Tug's only
+    EXPECT_GT(display->soundId, 0);
     TakeTranscript();
     EXPECT_TRUE(display->ConsumeKeyBuffered(OAPI_KEY_J));
     EXPECT_FALSE(display->ConsumeKeyBuffered(OAPI_KEY_Y));

@@ -49,6 +49,12 @@ TEST_F(JumpTest, AccelerationStillRampsAtExactlyThreePointSixSeconds) {
     ASSERT_TRUE(drive.Engage());
     ASSERT_EQ(drive.phaseStart, 0.0);
 
+    // Each step adds (simdt × V) × k, in that order, so that flights repeat
+    // bit for bit: k × V first would give 41.666666666666664.
+    drive.Step(0.1, 0.03);
+    EXPECT_EQ(ship->vel.y, 41.66666666666667);
+    ship->vel = VECTOR3{};
+
     drive.Step(3.6, 0.1);
     EXPECT_EQ(drive.GetState(), Accelerate);
     EXPECT_NEAR(ship->vel.y, 0.1 * 50000.0, 1e-9) << "k = 1";
