@@ -3,9 +3,12 @@
 
 #include "world/world.h"
 
+#include <charconv>
 #include <cstdarg>
 #include <cstdio>
+#include <iomanip>
 #include <iostream>
+#include <string_view>
 #include <vector>
 
 namespace host {
@@ -17,6 +20,16 @@ std::ostream *output = nullptr;
 
 std::ostream &Out() {
     return output ? *output : std::cout;
+}
+
+// The time as "%8.3f" writes it with glibc: exactly rounded, ties to even
+// (0.3125 is "0.312"), on every platform; the Windows C runtime would round
+// such ties away from zero.
+void WriteTimeStamp(std::ostream &out, double time) {
+    char digits[330]; // room for the largest double with three decimals
+    const char *end =
+        std::to_chars(digits, digits + sizeof digits, time, std::chars_format::fixed, 3).ptr;
+    out << '[' << std::setw(8) << std::string_view(digits, size_t(end - digits)) << "] ";
 }
 
 } // namespace
@@ -34,9 +47,8 @@ void Event(const char *fmt, ...) {
     if (len > 0)
         std::vsnprintf(text.data(), text.size(), fmt, args);
     va_end(args);
-    char prefix[64];
-    std::snprintf(prefix, sizeof prefix, "[%8.3f] ", World().simTime);
-    Out() << prefix << text.data() << '\n';
+    WriteTimeStamp(Out(), World().simTime);
+    Out() << text.data() << '\n';
 }
 
 void Print(const std::string &line) {
